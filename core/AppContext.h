@@ -1,0 +1,22 @@
+#pragma once
+// What every part of the program is handed: the shared record and the services.
+// The application object owns one; a test builds a fresh one with fake services.
+
+#include "Clock.h"
+#include "Paths.h"
+#include "Prompts.h"
+#include "SharedState.h"
+
+namespace dalto {
+
+struct AppContext {
+    AppContext(Clock& clock, Prompts& prompts, Paths paths)
+        : clock(clock), prompts(prompts), paths(std::move(paths)) {}
+
+    SharedState state;
+    Clock& clock;
+    Prompts& prompts;
+    Paths paths;
+};
+
+} // namespace dalto

@@ -1,0 +1,77 @@
+#include "Paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace dalto {
+
+namespace {
+const QString ConfigName = QStringLiteral("Dalto_Panel.ini");
+
+// Installed layout: <prefix>/bin/dalto-panel with its files in <prefix>/share/dalto-panel.
+QString programFolderFor(const QString& executableFolder)
+{
+    const QString installed = QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/dalto-panel"));
+    if (QFileInfo(installed + QLatin1Char('/') + ConfigName).exists())
+        return QDir::cleanPath(installed);
+    return QDir::cleanPath(executableFolder);
+}
+
+bool writableInPlace(const QString& file)
+{
+    const QFileInfo info(file);
+    return info.exists() ? info.isWritable() : QFileInfo(info.absolutePath()).isWritable();
+}
+
+// A per-user copy seeded from the program folder's file, for installs where the
+// program folder is read-only.
+QString perUserCopy(const QString& shipped)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/dalto-panel");
+    const QString copy = folder + QLatin1Char('/') + ConfigName;
+    if (!QFileInfo::exists(copy)) {
+        QDir().mkpath(folder);
+        QFile::copy(shipped, copy);
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return copy;
+}
+} // namespace
+
+Paths::Paths(QString programFolder, QString configFile, QString workingFolder)
+    : programFolder_(std::move(programFolder))
+    , configFile_(std::move(configFile))
+    , workingFolder_(std::move(workingFolder))
+{
+}
+
+Paths Paths::resolve(const QString& executableFolder, const QString& programDirOverride,
+                     const QString& configOverride)
+{
+    const QString folder = programDirOverride.isEmpty() ? programFolderFor(executableFolder)
+                                                        : QDir::cleanPath(programDirOverride);
+    QString config = configOverride;
+    if (config.isEmpty()) {
+        const QString shipped = folder + QLatin1Char('/') + ConfigName;
+        config = writableInPlace(shipped) ? shipped : perUserCopy(shipped);
+    }
+    return Paths(folder, QFileInfo(config).absoluteFilePath(), QDir::currentPath());
+}
+
+QString Paths::inProgramFolder(const QString& fileName) const
+{
+    QString name = fileName;
+    while (name.startsWith(QLatin1Char('\\')) || name.startsWith(QLatin1Char('/')))
+        name.remove(0, 1);
+    return programFolder_ + QLatin1Char('/') + name;
+}
+
+QString Paths::debugLogFile() const
+{
+    return workingFolder_ + QStringLiteral("/debug.txt");
+}
+
+} // namespace dalto
