@@ -7,6 +7,9 @@
 #include "Prompts.h"
 #include "SharedState.h"
 
+#include <cstdlib>
+#include <functional>
+
 namespace dalto {
 
 struct AppContext {
@@ -17,6 +20,8 @@ struct AppContext {
     Clock& clock;
     Prompts& prompts;
     Paths paths;
+    // Ends the program at once (no unload handlers). Tests replace it to observe it.
+    std::function<void()> endProgram = [] { std::exit(0); };
 };
 
 } // namespace dalto

@@ -1,0 +1,46 @@
+#pragma once
+// The program's settings file: the three name lists, the start-up panel, the bus
+// settings and the supply type, and the debug switch file of the front panels.
+
+#include "SharedState.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace dalto {
+
+class Prompts;
+
+// Reads the three lists and the four settings of iniPath into state. A list that
+// cannot be read is reported through prompts and keeps what was read so far.
+void LoadSettings(SharedState& state, Prompts& prompts, const QString& iniPath);
+
+// Fills list from the keys Item00, Item01, ... of section.
+void ReadIniList(const QString& section, QStringList& list, const QString& iniPath, Prompts& prompts);
+
+void ReadStartupPanel(SharedState& state, const QString& iniPath);
+void ReadSystemType(SharedState& state, const QString& iniPath);
+void ReadCommSettings(const SharedState& state, const QString& iniPath, int16_t& busCode,
+                      QString& address, int32_t& port);
+
+// Position of name in list without regard to case; NotFound when absent.
+int16_t FindInList(const QStringList& list, const QString& name);
+
+// Writes Start-Up, Comm, Address, Port and Type in that order. False (with the
+// reason in *error) as soon as one write fails; the keys before it are kept.
+bool SaveSettings(const QString& iniPath, const QString& startupName, const QString& busName,
+                  const QString& address, const QString& port, const QString& typeName,
+                  QString* error = nullptr);
+
+bool IsValidIpAddress(const QString& text);
+bool IsValidHostName(const QString& text, bool dotsAndUnderscores);
+
+// True when "\TAV_Panel.ini" in programFolder switches the front panels' debug mode on.
+bool DebugModeEnabled(const QString& programFolder);
+
+// Device path of serial port number n: [Serial_Ports] PortN in the settings file,
+// "/dev/ttyS{n-1}" when the key is missing.
+QString SerialPortPath(const QString& iniPath, int portNumber);
+
+} // namespace dalto

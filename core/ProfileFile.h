@@ -1,0 +1,34 @@
+#pragma once
+// Reads and writes keys of an ini ("profile") file the way the stored settings
+// expect: sections and keys match without regard to case, values are trimmed and
+// only their first 99 characters count, a missing key gives the caller's default,
+// and a write changes one key without disturbing the rest of the file.
+//
+// Every write replaces the file through a temporary copy, so a crash or a full disk
+// never leaves a half-written file; a failed write is reported, never dropped.
+
+#include <QString>
+
+namespace dalto {
+
+class ProfileFile {
+public:
+    explicit ProfileFile(QString path);
+
+    const QString& path() const { return path_; }
+
+    // The file is read afresh on every call, as other windows may have written it.
+    QString readString(const QString& section, const QString& key, const QString& defaultValue = {}) const;
+
+    // False with a readable reason in *error when the file could not be replaced.
+    bool writeString(const QString& section, const QString& key, const QString& value,
+                     QString* error = nullptr) const;
+
+private:
+    QString path_;
+};
+
+// Longest value text a read returns.
+inline constexpr int ProfileValueLimit = 99;
+
+} // namespace dalto
