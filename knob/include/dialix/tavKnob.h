@@ -1,0 +1,131 @@
+#pragma once
+
+#include <dialix/dialix_export.h>
+
+#include <QColor>
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+
+namespace dialix {
+class KnobMotion;
+class KnobRenderer;
+class PropertyBag;
+struct TwipsScale;
+} // namespace dialix
+
+// The rotary set-point knob: a square, self-drawing control that the user
+// turns through several revolutions (Turns) between 0 and Max. Dragging
+// raises Scroll; letting go, or assigning Value, raises Change;
+// SetPositionNoEvent moves it silently. Hosts may drive it entirely by name
+// through the meta-object system (properties, invokables, signals).
+//
+// Property accessors are not named after QWidget's own (enabled and
+// friends): Enabled only gates the mouse and is independent of
+// QWidget::isEnabled.
+class DIALIX_EXPORT tavKnob : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool Enabled READ knobEnabled WRITE setKnobEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(float Max READ maximum WRITE setMaximum NOTIFY MaxChanged)
+    Q_PROPERTY(float Min READ minimum WRITE setMinimum)
+    Q_PROPERTY(bool Slot READ slot WRITE setSlot NOTIFY SlotChanged)
+    Q_PROPERTY(int Turns READ turns WRITE setTurns NOTIFY TurnsChanged)
+    Q_PROPERTY(float Value READ value WRITE setValue NOTIFY ValueChanged)
+    Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
+
+public:
+    static constexpr int kMaxTurns = 10;
+    static constexpr int kRunTimeSetError = 382;
+
+    // Shows a message to the user; replaceable so that hosts and tests can
+    // capture what would be asked.
+    using MessageBox = std::function<void(const QString& text, const QString& title)>;
+
+    // A new instance with the defaults of a knob just dropped on a window.
+    explicit tavKnob(QWidget* parent = nullptr);
+    ~tavKnob() override;
+
+    bool knobEnabled() const { return m_enabled; }
+    void setKnobEnabled(bool enabled);
+    float maximum() const;
+    void setMaximum(float maximum);
+    float minimum() const;
+    // Refused: the lower end is always zero; tells the user so.
+    void setMinimum(float minimum);
+    bool slot() const { return m_slot; }
+    // Design time only: throws dialix::ComponentError 382 in user mode.
+    void setSlot(bool slot);
+    int turns() const;
+    // Design time only; more than kMaxTurns is stored as kMaxTurns.
+    void setTurns(int turns);
+    float value() const;
+    // Moves the knob if the value is in range; raises Change either way.
+    void setValue(float value);
+    // Reading also repaints the knob.
+    QColor backColor();
+    void setBackColor(const QColor& colour);
+
+    Q_INVOKABLE QVariant SetPositionNoEvent(float vNewValue);
+    Q_INVOKABLE void TransparentBlt();
+
+    // The container's user mode: true while the program runs, false while
+    // the knob is being designed. Design-time-only properties refuse
+    // assignment in user mode.
+    bool userMode() const { return m_userMode; }
+    void setUserMode(bool running) { m_userMode = running; }
+
+    void setMessageBox(MessageBox show) { m_messageBox = std::move(show); }
+
+    // Stored design-time properties, matched by key without regard to case.
+    void InitProperties();
+    void ReadProperties(const dialix::PropertyBag& bag);
+    void WriteProperties(dialix::PropertyBag& bag) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void Change();
+    void Scroll();
+
+    void EnabledChanged();
+    void MaxChanged();
+    void SlotChanged();
+    void TurnsChanged();
+    void ValueChanged();
+    void BackColorChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void requireDesignTime() const;
+    void setBackColorCode(quint32 code);
+    void fitSquare();
+    void redraw(float knobAngle, bool dragPen, bool withFrame);
+    void paintKnob();
+    void present();
+    void pctKnob_MouseDown(const QPointF& position);
+    void pctKnob_MouseMove(const QPointF& position);
+    void pctKnob_MouseUp();
+
+    QWidget* pctKnob;
+    QLabel* pctPict;
+    QWidget* pctBack;
+
+    std::unique_ptr<dialix::TwipsScale> m_scale;
+    std::unique_ptr<dialix::KnobMotion> m_motion;
+    std::unique_ptr<dialix::KnobRenderer> m_renderer;
+    bool m_enabled = true;
+    bool m_slot = false;
+    bool m_userMode = false;
+    quint32 m_backColorCode = 0;
+    // Set when the work surface holds a drawing that pctKnob has not shown
+    // yet; a paint without one redraws at the current value.
+    bool m_presentPending = false;
+    MessageBox m_messageBox;
+};

@@ -1,0 +1,257 @@
+#include <dialix/tavKnob.h>
+
+#include <dialix/ComponentError.h>
+
+#include "KnobGeometry.h"
+#include "KnobMotion.h"
+#include "KnobRenderer.h"
+#include "OleColor.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+using dialix::KnobRenderer;
+
+namespace {
+constexpr double kMinimumSideTwips = 350.0;
+constexpr double kDefaultSideTwips = 1440.0;
+
+QImage knobPicture()
+{
+    return KnobRenderer::overKeyColour(QImage(QStringLiteral(":/dialix/knob.png")));
+}
+
+void showMessage(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+} // namespace
+
+tavKnob::tavKnob(QWidget* parent)
+    : QWidget(parent)
+    , pctKnob(new QWidget(this))
+    , pctPict(new QLabel(this))
+    , pctBack(new QWidget(this))
+    , m_scale(std::make_unique<dialix::TwipsScale>(dialix::TwipsScale::ofScreen(screen())))
+    , m_motion(std::make_unique<dialix::KnobMotion>())
+    , m_messageBox([this](const QString& text, const QString& title) { showMessage(this, text, title); })
+{
+    pctKnob->setObjectName(QStringLiteral("pctKnob"));
+    pctPict->setObjectName(QStringLiteral("pctPict"));
+    pctBack->setObjectName(QStringLiteral("pctBack"));
+
+    const QImage picture = knobPicture();
+    pctPict->setPixmap(QPixmap::fromImage(picture));
+    pctPict->resize(picture.size());
+    pctPict->hide();
+    pctBack->setAutoFillBackground(true);
+    pctBack->hide();
+
+    // pctKnob is drawn entirely from the work surface.
+    pctKnob->setAttribute(Qt::WA_OpaquePaintEvent);
+    pctKnob->installEventFilter(this);
+    m_renderer = std::make_unique<KnobRenderer>(picture);
+
+    InitProperties();
+    const int side = m_scale->toPixelsX(kDefaultSideTwips);
+    resize(side, side);
+    fitSquare();
+}
+
+tavKnob::~tavKnob() = default;
+
+QSize tavKnob::sizeHint() const
+{
+    const int side = m_scale->toPixelsX(kDefaultSideTwips);
+    return {side, side};
+}
+
+void tavKnob::setKnobEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    emit EnabledChanged();
+}
+
+float tavKnob::maximum() const { return m_motion->maximum(); }
+
+void tavKnob::setMaximum(float maximum)
+{
+    m_motion->setMaximum(maximum);
+    emit MaxChanged();
+}
+
+float tavKnob::minimum() const { return m_motion->minimum(); }
+
+void tavKnob::setMinimum(float)
+{
+    m_messageBox(QStringLiteral("Min value always zero"), QStringLiteral("Dialix - Knob"));
+}
+
+void tavKnob::requireDesignTime() const
+{
+    if (m_userMode)
+        throw dialix::ComponentError(kRunTimeSetError, QStringLiteral("Let/Set not supported at run time."));
+}
+
+void tavKnob::setSlot(bool slot)
+{
+    requireDesignTime();
+    m_slot = slot;
+    emit SlotChanged();
+}
+
+int tavKnob::turns() const { return m_motion->turns(); }
+
+void tavKnob::setTurns(int turns)
+{
+    requireDesignTime();
+    m_motion->setTurns(std::min(turns, kMaxTurns));
+    emit TurnsChanged();
+}
+
+float tavKnob::value() const { return m_motion->value(); }
+
+void tavKnob::setValue(float value)
+{
+    SetPositionNoEvent(value);
+    emit Change();
+}
+
+QColor tavKnob::backColor()
+{
+    paintKnob();
+    return pctBack->palette().color(QPalette::Window);
+}
+
+void tavKnob::setBackColor(const QColor& colour)
+{
+    setBackColorCode(dialix::oleFromColor(colour));
+    emit BackColorChanged();
+}
+
+void tavKnob::setBackColorCode(quint32 code)
+{
+    m_backColorCode = code;
+    QPalette palette = pctBack->palette();
+    palette.setColor(QPalette::Window, dialix::colorFromOle(code, this->palette()));
+    pctBack->setPalette(palette);
+}
+
+QVariant tavKnob::SetPositionNoEvent(float vNewValue)
+{
+    if (m_motion->setPosition(vNewValue)) {
+        emit ValueChanged();
+        redraw(m_motion->angleOfValue(), false, false);
+    }
+    return {};
+}
+
+void tavKnob::TransparentBlt()
+{
+    m_renderer->transparentBlt(pctBack->palette().color(QPalette::Window));
+}
+
+void tavKnob::resizeEvent(QResizeEvent*)
+{
+    fitSquare();
+}
+
+void tavKnob::fitSquare()
+{
+    // The larger side wins, and the knob never gets too small to grab.
+    const int minimumSide = static_cast<int>(std::ceil(kMinimumSideTwips / m_scale->perPixelX));
+    const int side = std::max({width(), height(), minimumSide});
+    if (width() != side || height() != side)
+        resize(side, side);
+    pctKnob->setGeometry(0, 0, side, side);
+
+    const auto geometry = dialix::KnobGeometry::forSizes(m_scale->toTwipsX(side),
+                                                         m_scale->toTwipsX(pctPict->width()), *m_scale);
+    m_motion->setCentre(geometry.centreX, geometry.centreY, geometry.hitRadius);
+    m_renderer->setGeometry(geometry, *m_scale);
+    // Whatever was drawn for the old size is stale; the coming paint of the
+    // resized pctKnob draws the current value.
+    m_presentPending = false;
+}
+
+void tavKnob::redraw(float knobAngle, bool dragPen, bool withFrame)
+{
+    m_renderer->redraw(knobAngle, dragPen ? KnobRenderer::Pen::Drag : KnobRenderer::Pen::Idle, m_slot, withFrame,
+                       pctBack->palette().color(QPalette::Window));
+    m_presentPending = true;
+    pctKnob->update();
+}
+
+void tavKnob::paintKnob()
+{
+    m_presentPending = false;
+    pctKnob->update();
+}
+
+void tavKnob::present()
+{
+    if (!m_presentPending)
+        m_renderer->redraw(m_motion->angleOfValue(),
+                           m_motion->dragging() ? KnobRenderer::Pen::Drag : KnobRenderer::Pen::Idle, m_slot, false,
+                           pctBack->palette().color(QPalette::Window));
+    m_presentPending = false;
+    QPainter painter(pctKnob);
+    painter.drawImage(pctKnob->rect(), m_renderer->workSurface());
+}
+
+bool tavKnob::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != pctKnob)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint:
+        present();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // the second press of a quick double grab
+        pctKnob_MouseDown(static_cast<QMouseEvent*>(event)->position());
+        return true;
+    case QEvent::MouseMove:
+        pctKnob_MouseMove(static_cast<QMouseEvent*>(event)->position());
+        return true;
+    case QEvent::MouseButtonRelease:
+        pctKnob_MouseUp();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void tavKnob::pctKnob_MouseDown(const QPointF& position)
+{
+    if (!m_enabled || !m_motion->press(m_scale->toTwipsX(position.x()), m_scale->toTwipsY(position.y())))
+        return;
+    redraw(m_motion->angleOfValue(), true, true);
+    emit Scroll();
+}
+
+void tavKnob::pctKnob_MouseMove(const QPointF& position)
+{
+    if (!m_enabled)
+        return;
+    const auto knobAngle = m_motion->move(m_scale->toTwipsX(position.x()), m_scale->toTwipsY(position.y()));
+    if (!knobAngle)
+        return;
+    redraw(*knobAngle, true, true);
+    emit Scroll();
+}
+
+void tavKnob::pctKnob_MouseUp()
+{
+    if (!m_enabled || !m_motion->release())
+        return;
+    redraw(m_motion->angleOfValue(), false, false);
+    emit Change();
+}
