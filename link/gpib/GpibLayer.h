@@ -17,6 +17,11 @@ namespace dalto {
 class GpibLayer {
 public:
     GpibLayer(AppContext& context, GpibDriver& driver);
+    // Withdraws the registered status words so the driver never writes to a
+    // layer that is gone.
+    ~GpibLayer();
+    GpibLayer(const GpibLayer&) = delete;
+    GpibLayer& operator=(const GpibLayer&) = delete;
 
     // Throws LinkFault when the driver library is missing.
     void GpibOpen();
@@ -33,8 +38,17 @@ public:
     bool errorBitSet() const;
 
 private:
+    // Registers the status words when needed, makes the call, copies the words.
+    template <typename Call>
+    auto libraryCall(Call call);
+    void ensureRegistered();
+    void copyThreadWords();
+    // Asks whether to go on after a failed transfer; No ends the program.
+    void checkTransfer(const QString& address);
+
     AppContext& context_;
     GpibDriver& driver_;
+    GpibThreadWords threadWords_;
 };
 
 } // namespace dalto
