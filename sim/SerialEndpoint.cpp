@@ -1,0 +1,104 @@
+#include "sim/SerialEndpoint.h"
+
+namespace dalto::sim {
+
+SerialEndpoint::SerialEndpoint(CommandProcessor& processor, TrafficLog& log, InterfaceSettings& interfaces,
+                               QString device, int baudRate, bool rs485, QObject* parent)
+    : QObject(parent)
+    , interfaces_(interfaces)
+    , device_(std::move(device))
+    , baudRate_(baudRate)
+    , responder_(processor, log, rs485 ? QStringLiteral("rs485") : QStringLiteral("serial"))
+{
+    if (rs485)
+        node_.emplace(interfaces_.serialAddress());
+    reopenTimer_.setInterval(ReopenIntervalMs);
+    connect(&reopenTimer_, &QTimer::timeout, this, &SerialEndpoint::reopen);
+    connect(&port_, &QSerialPort::readyRead, this, &SerialEndpoint::readLine);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialEndpoint::handleError);
+}
+
+bool SerialEndpoint::open(QString* error)
+{
+    port_.setPortName(device_);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        *error = port_.errorString();
+        return false;
+    }
+    port_.setBaudRate(baudRate_);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    port_.clear();
+    return true;
+}
+
+QString SerialEndpoint::description() const
+{
+    QString text = QStringLiteral("serial ") + device_;
+    if (node_)
+        text += QStringLiteral(" rs485 node %1").arg(node_->address());
+    return text;
+}
+
+void SerialEndpoint::readLine()
+{
+    const QByteArray bytes = port_.readAll();
+    if (!node_) {
+        const LineSplitter::Result input = splitter_.feed(bytes);
+        for (int i = 0; i < input.overruns; ++i)
+            responder_.overrun();
+        for (const QByteArray& line : input.lines)
+            respond(line);
+        return;
+    }
+
+    node_->setAddress(interfaces_.serialAddress());
+    const Rs485Node::Result input = node_->feed(bytes);
+    if (input.newAddress) {
+        interfaces_.setSerialAddress(*input.newAddress);
+        responder_.log().note(responder_.channel(), QStringLiteral("address changed to %1").arg(*input.newAddress));
+    }
+    if (!input.controlReplies.isEmpty()) {
+        responder_.log().sent(responder_.channel(), input.controlReplies);
+        port_.write(input.controlReplies);
+    }
+    for (int i = 0; i < input.overruns; ++i)
+        responder_.overrun();
+    for (const QByteArray& line : input.lines)
+        respond(line);
+}
+
+void SerialEndpoint::respond(const QByteArray& line)
+{
+    const LineResponder::Outcome outcome = responder_.respond(line);
+    if (!outcome.bytes.isEmpty())
+        port_.write(outcome.bytes);
+}
+
+void SerialEndpoint::handleError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_.isOpen())
+        return;
+    responder_.log().note(responder_.channel(), QStringLiteral("line lost: ") + port_.errorString());
+    // Closing from inside the error signal is not safe; do it on the next turn.
+    QTimer::singleShot(0, this, [this] {
+        port_.close();
+        splitter_.reset();
+        if (node_)
+            node_->reset();
+        reopenTimer_.start();
+    });
+}
+
+void SerialEndpoint::reopen()
+{
+    QString error;
+    if (open(&error)) {
+        reopenTimer_.stop();
+        responder_.log().note(responder_.channel(), QStringLiteral("line open again"));
+    }
+}
+
+} // namespace dalto::sim

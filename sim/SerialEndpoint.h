@@ -1,0 +1,48 @@
+#pragma once
+// The device end of a serial line (a real port or a pseudo-terminal), 8N1.
+// As a plain RS-232 device it answers every LF-ended line; as an RS-485 node
+// it answers only what the bus addresses to it. When the line goes away (the
+// far end of a pseudo-terminal closes) it keeps trying to open it again.
+
+#include "sim/InterfaceSettings.h"
+#include "sim/LineResponder.h"
+#include "sim/LineSplitter.h"
+#include "sim/Rs485Node.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+#include <optional>
+
+namespace dalto::sim {
+
+class SerialEndpoint : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int ReopenIntervalMs = 500;
+
+    // rs485: answer as an RS-485 node whose address is the device's serial address.
+    SerialEndpoint(CommandProcessor& processor, TrafficLog& log, InterfaceSettings& interfaces, QString device,
+                   int baudRate, bool rs485, QObject* parent = nullptr);
+
+    bool open(QString* error);
+    // "serial /dev/pts/3" or "serial /dev/pts/3 rs485 node 7"
+    QString description() const;
+
+private:
+    void readLine();
+    void handleError(QSerialPort::SerialPortError error);
+    void reopen();
+    void respond(const QByteArray& line);
+
+    QSerialPort port_;
+    QTimer reopenTimer_;
+    InterfaceSettings& interfaces_;
+    QString device_;
+    int baudRate_;
+    LineSplitter splitter_;
+    std::optional<Rs485Node> node_;
+    LineResponder responder_;
+};
+
+} // namespace dalto::sim

@@ -1,0 +1,137 @@
+#include "sim/SimOptions.h"
+
+#include <QCommandLineParser>
+
+namespace dalto::sim {
+
+namespace {
+
+constexpr double MaximumRating = 8000.0;
+
+std::optional<double> positiveNumber(const QString& text, double maximum)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !(value > 0.0) || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+ParsedOptions failure(const QString& message)
+{
+    return {std::nullopt, message, true};
+}
+
+} // namespace
+
+ParsedOptions parseSimOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulates a programmable DC power supply of the KD, MW, HB and HBX series:\n"
+        "SCPI and IEEE-488.2 commands and the \"<>\" status protocol over TCP or a serial line."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption tcp(QStringLiteral("tcp"),
+                                 QStringLiteral("Serve one TCP client at a time on HOST:PORT (host defaults to "
+                                                "127.0.0.1, port 0 picks a free port). Default when no --serial "
+                                                "is given: 127.0.0.1:5025."),
+                                 QStringLiteral("HOST:PORT"));
+    const QCommandLineOption serial(QStringLiteral("serial"),
+                                    QStringLiteral("Answer on the serial line DEVICE (a port or a pseudo-terminal), "
+                                                   "8N1."),
+                                    QStringLiteral("DEVICE"));
+    const QCommandLineOption baud(QStringLiteral("baud"), QStringLiteral("Baud rate of the serial line (19200)."),
+                                  QStringLiteral("RATE"), QString::number(SimOptions::DefaultBaudRate));
+    const QCommandLineOption rs485(QStringLiteral("rs485"),
+                                   QStringLiteral("Answer as RS-485 node N (1-255) on the serial line: select "
+                                                  "sequence, packet frames and the \"&\"/\"%\" control lines."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Supply series: KD, MW, HB or HBX (KD)."),
+                                   QStringLiteral("SERIES"), QStringLiteral("KD"));
+    const QCommandLineOption ratedVoltage(QStringLiteral("rated-voltage"),
+                                          QStringLiteral("Full-scale voltage in volts (15)."), QStringLiteral("V"),
+                                          QStringLiteral("15"));
+    const QCommandLineOption ratedCurrent(QStringLiteral("rated-current"),
+                                          QStringLiteral("Full-scale current in amperes (100)."),
+                                          QStringLiteral("A"), QStringLiteral("100"));
+    const QCommandLineOption loadOhms(QStringLiteral("load-ohms"),
+                                      QStringLiteral("Resistance of the load on the output in ohms (10)."),
+                                      QStringLiteral("R"), QStringLiteral("10"));
+    const QCommandLineOption idn(QStringLiteral("idn"), QStringLiteral("Reply to *IDN? (built from the series)."),
+                                 QStringLiteral("TEXT"));
+    const QCommandLineOption firmware(QStringLiteral("firmware"),
+                                      QStringLiteral("Control firmware version (4.8)."), QStringLiteral("X.Y"),
+                                      QStringLiteral("4.8"));
+    const QCommandLineOption interfaceVersion(QStringLiteral("interface"),
+                                              QStringLiteral("Interface firmware version (1.2)."),
+                                              QStringLiteral("X.Y"), QStringLiteral("1.2"));
+    const QCommandLineOption log(QStringLiteral("log"),
+                                 QStringLiteral("Write every line received and every reply sent to FILE."),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({help, tcp, serial, baud, rs485, model, ratedVoltage, ratedCurrent, loadOhms, idn, firmware,
+                       interfaceVersion, log});
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    if (parser.isSet(help))
+        return {std::nullopt, parser.helpText(), false};
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
+
+    SimOptions options;
+    options.serialDevice = parser.value(serial);
+    if (parser.isSet(tcp) || options.serialDevice.isEmpty()) {
+        QString text = parser.isSet(tcp) ? parser.value(tcp) : QStringLiteral("127.0.0.1:%1").arg(SimOptions::DefaultTcpPort);
+        const qsizetype colon = text.lastIndexOf(u':');
+        const QString host = colon < 0 ? QString() : text.left(colon);
+        bool ok = false;
+        const uint port = text.mid(colon + 1).toUInt(&ok);
+        QHostAddress address(host.isEmpty() ? QStringLiteral("127.0.0.1") : host);
+        if (!ok || port > 65535 || address.isNull())
+            return failure(QStringLiteral("--tcp wants HOST:PORT, got: ") + text);
+        options.tcpHost = address;
+        options.tcpPort = static_cast<quint16>(port);
+        options.device.networkAddress = address.toString();
+        options.device.networkPort = static_cast<int>(port);
+    }
+
+    bool ok = false;
+    options.baudRate = parser.value(baud).toInt(&ok);
+    if (!ok || options.baudRate <= 0)
+        return failure(QStringLiteral("--baud wants a positive number"));
+    if (parser.isSet(rs485)) {
+        if (options.serialDevice.isEmpty())
+            return failure(QStringLiteral("--rs485 needs --serial"));
+        const int node = parser.value(rs485).toInt(&ok);
+        if (!ok || node < 1 || node > InterfaceSettings::SerialAddressMaximum)
+            return failure(QStringLiteral("--rs485 wants a node address from 1 to 255"));
+        options.rs485 = true;
+        options.device.serialAddress = node;
+    }
+
+    options.device.model = parser.value(model).toUpper();
+    if (!QStringList {"KD", "MW", "HB", "HBX"}.contains(options.device.model))
+        return failure(QStringLiteral("--model wants KD, MW, HB or HBX"));
+    const auto volts = positiveNumber(parser.value(ratedVoltage), MaximumRating);
+    const auto amps = positiveNumber(parser.value(ratedCurrent), MaximumRating);
+    const auto ohms = positiveNumber(parser.value(loadOhms), 1e12);
+    if (!volts || !amps)
+        return failure(QStringLiteral("--rated-voltage and --rated-current want a number above 0 up to 8000"));
+    if (!ohms)
+        return failure(QStringLiteral("--load-ohms wants a number above 0"));
+    options.device.ratedVoltage = *volts;
+    options.device.ratedCurrent = *amps;
+    options.device.loadOhms = *ohms;
+    options.device.identity = parser.value(idn);
+    options.device.firmwareVersion = parser.value(firmware);
+    options.device.interfaceVersion = parser.value(interfaceVersion);
+    for (const QString& version : {options.device.firmwareVersion, options.device.interfaceVersion}) {
+        version.toDouble(&ok);
+        if (!ok)
+            return failure(QStringLiteral("--firmware and --interface want a version such as 4.8"));
+    }
+    options.logFile = parser.value(log);
+    return {options, QString(), false};
+}
+
+} // namespace dalto::sim

@@ -1,0 +1,35 @@
+#pragma once
+// The command line of dalto-sim.
+
+#include "sim/Device.h"
+
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace dalto::sim {
+
+struct SimOptions {
+    static constexpr quint16 DefaultTcpPort = 5025;
+    static constexpr int DefaultBaudRate = 19200;
+
+    std::optional<QHostAddress> tcpHost;
+    quint16 tcpPort = 0;
+    QString serialDevice;
+    int baudRate = DefaultBaudRate;
+    bool rs485 = false;
+    QString logFile;
+    DeviceConfig device;
+};
+
+struct ParsedOptions {
+    std::optional<SimOptions> options; // empty: exit with message
+    QString message;                   // help text or the reason for the failure
+    bool failed = false;
+};
+
+// arguments: including the program name first.
+ParsedOptions parseSimOptions(const QStringList& arguments);
+
+} // namespace dalto::sim

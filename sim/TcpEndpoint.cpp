@@ -1,0 +1,79 @@
+#include "sim/TcpEndpoint.h"
+
+namespace dalto::sim {
+
+TcpEndpoint::TcpEndpoint(CommandProcessor& processor, TrafficLog& log, QObject* parent)
+    : QObject(parent)
+    , responder_(processor, log, QStringLiteral("tcp"))
+{
+    connect(&server_, &QTcpServer::newConnection, this, &TcpEndpoint::acceptClients);
+}
+
+bool TcpEndpoint::listen(const QHostAddress& host, quint16 port, QString* error)
+{
+    if (!server_.listen(host, port)) {
+        *error = server_.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString TcpEndpoint::description() const
+{
+    return QStringLiteral("tcp %1:%2").arg(server_.serverAddress().toString()).arg(server_.serverPort());
+}
+
+void TcpEndpoint::acceptClients()
+{
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        const QString peer = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+        if (client_) {
+            responder_.log().note(responder_.channel(), QStringLiteral("busy, refused client ") + peer);
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        responder_.log().note(responder_.channel(), QStringLiteral("client connected ") + peer);
+        client_ = socket;
+        splitter_.reset();
+        connect(socket, &QTcpSocket::readyRead, this, &TcpEndpoint::readClient);
+        connect(socket, &QTcpSocket::disconnected, this, &TcpEndpoint::clientGone);
+        readClient();
+    }
+}
+
+void TcpEndpoint::readClient()
+{
+    if (!client_)
+        return;
+    const LineSplitter::Result input = splitter_.feed(client_->readAll());
+    for (int i = 0; i < input.overruns; ++i)
+        responder_.overrun();
+    for (const QByteArray& line : input.lines) {
+        const LineResponder::Outcome outcome = responder_.respond(line);
+        if (!outcome.bytes.isEmpty())
+            client_->write(outcome.bytes);
+        if (outcome.restartNetwork) {
+            responder_.log().note(responder_.channel(), QStringLiteral("network module restart"));
+            client_->disconnectFromHost();
+            return;
+        }
+        if (client_->bytesToWrite() > MaxPendingOutput) {
+            responder_.log().note(responder_.channel(), QStringLiteral("client does not read its replies, cut off"));
+            client_->abort();
+            return;
+        }
+    }
+}
+
+void TcpEndpoint::clientGone()
+{
+    if (!client_)
+        return;
+    responder_.log().note(responder_.channel(), QStringLiteral("client disconnected"));
+    client_->deleteLater();
+    client_.clear();
+    splitter_.reset();
+}
+
+} // namespace dalto::sim
