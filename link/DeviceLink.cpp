@@ -1,0 +1,355 @@
+#include "DeviceLink.h"
+
+#include "DebugLog.h"
+#include "GpibTransport.h"
+#include "HexAddress.h"
+#include "LinkBackends.h"
+#include "LinkFault.h"
+#include "Rs485PacketTransport.h"
+#include "Rs485SelectTransport.h"
+#include "SerialTransport.h"
+#include "SimulatedTransport.h"
+#include "TcpTransport.h"
+#include "core/Transcript.h"
+#include "link/gpib/GpibLayer.h"
+
+#include <array>
+#include <cmath>
+
+namespace dalto {
+
+namespace {
+
+constexpr int16_t GpibBus = 0;
+constexpr int16_t TcpBus = 2;
+constexpr int16_t PacketBus = 4;
+constexpr int16_t SimulatedBus = 5;
+
+const std::array<QString, 6> BusLabels = {
+    QStringLiteral("GPIB "), QStringLiteral("RS232 "), QStringLiteral("TCP/IP "),
+    QStringLiteral("RS485 "), QStringLiteral("RS485 "), QStringLiteral("Simulated "),
+};
+
+const QString CommErrorTitle = QStringLiteral("Comm Error");
+const QString NoPortText = QStringLiteral("No comm Port selected!");
+const QString TimedOutText = QStringLiteral("Device Timed Out.  Entering Simulated Mode!");
+const QString NotFoundText = QStringLiteral("Device not Found.  Entering Simulated Mode!");
+const QString InitHeading = QStringLiteral("Initialization Error:");
+const QString WriteHeading = QStringLiteral("Write Error:");
+const QString ReadHeading = QStringLiteral("Read Error:");
+
+constexpr char LF = '\n';
+constexpr char CR = '\r';
+constexpr char EOT = 4;
+
+// A device that streams without ever ending its line must not make one read
+// hold unbounded memory; what comes beyond this is dropped and the time-out decides.
+constexpr qsizetype MaxReplyBytes = 64 * 1024;
+// The time the bus-4 nodes get to acknowledge a control exchange.
+constexpr double PacketAckSeconds = 2.0;
+// Lets a closing socket finish before the next connection is made.
+constexpr int SocketCloseMs = 500;
+
+enum class ReadKind { Normal, Quiet, Eot };
+enum class ReadOutcome { Complete, TimedOut };
+
+void appendCapped(QByteArray& reply, const QByteArray& chunk)
+{
+    reply += chunk.first(std::min(chunk.size(), std::max<qsizetype>(0, MaxReplyBytes - reply.size())));
+}
+
+} // namespace
+
+struct DeviceLink::Impl {
+    Impl(AppContext& context, std::unique_ptr<LinkBackends> backendsIn)
+        : context(context)
+        , backends(std::move(backendsIn))
+        , gpib(context, *backends->gpibDriver)
+        , gpibBus(context, gpib)
+        , rs232(context, *backends->serialLine)
+        , tcp(context, *backends->socket)
+        , rs485Select(context, *backends->serialLine)
+        , rs485Packet(context, *backends->serialLine)
+        , simulated(*backends->serialLine, *backends->socket)
+    {
+    }
+
+    // The transport of a bus code; null for a code that names no bus.
+    Transport* transportFor(int16_t bus)
+    {
+        const std::array<Transport*, 6> buses = {&gpibBus, &rs232, &tcp, &rs485Select, &rs485Packet, &simulated};
+        return bus >= 0 && bus < int16_t(buses.size()) ? buses[bus] : nullptr;
+    }
+
+    void echo(const QString& text)
+    {
+        if (TranscriptTarget* transcript = context.state.Transcript)
+            transcript->appendTranscript(text);
+    }
+
+    void setTranscript(const QString& text)
+    {
+        if (TranscriptTarget* transcript = context.state.Transcript)
+            transcript->setTranscriptText(text);
+    }
+
+    void tellNoPort()
+    {
+        context.prompts.message(NoPortText, CommErrorTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+
+    void enterSimulatedMode(const QString& text)
+    {
+        if (!context.state.Probing)
+            context.prompts.message(text, CommErrorTitle, PromptButtons::Ok, PromptIcon::None);
+        context.state.BusCode = SimulatedBus;
+    }
+
+    void logFault(const QString& heading, const LinkFault& fault)
+    {
+        appendFaultRecord(context.paths.debugLogFile(), heading, fault);
+    }
+
+    void closePrevious()
+    {
+        if (context.state.LinkControl == LinkControlKind::Serial) {
+            if (backends->serialLine->isOpen())
+                backends->serialLine->close();
+        } else if (backends->socket->isActive()) {
+            backends->socket->close();
+            context.clock.delay(SocketCloseMs);
+        }
+    }
+
+    // The one reply rule of the link. A stream reply is complete when its last byte
+    // is the terminator (bytes after a terminator keep the read going); a whole
+    // transfer is complete when it holds an LF.
+    ReadOutcome collect(Transport& transport, QByteArray& reply, char terminator, double timeoutSeconds,
+                        ReceiveStyle style)
+    {
+        if (transport.deliversWholeTransfers()) {
+            QByteArray transfer;
+            transport.receive(transfer, style);
+            appendCapped(reply, transfer);
+            return reply.contains(LF) ? ReadOutcome::Complete : ReadOutcome::TimedOut;
+        }
+        const double deadline = context.clock.now() + timeoutSeconds;
+        for (;;) {
+            if (!reply.isEmpty() && reply.back() == terminator)
+                return ReadOutcome::Complete;
+            if (context.clock.now() > deadline)
+                return ReadOutcome::TimedOut;
+            QByteArray chunk;
+            transport.receive(chunk, style);
+            appendCapped(reply, chunk);
+        }
+    }
+
+    int32_t read(QString& reply, int16_t timeoutSeconds, bool echoReply, ReadKind kind)
+    {
+        Transport* transport = transportFor(context.state.BusCode);
+        if (!transport) {
+            if (kind != ReadKind::Quiet)
+                tellNoPort();
+        } else {
+            const char terminator = kind == ReadKind::Eot ? EOT : LF;
+            const ReceiveStyle style{kind == ReadKind::Normal, kind == ReadKind::Eot};
+            QByteArray received;
+            ReadOutcome outcome;
+            try {
+                outcome = collect(*transport, received, terminator, timeoutSeconds, style);
+            } catch (const LinkFault& fault) {
+                reply = QString::fromLatin1(received);
+                logFault(ReadHeading, fault);
+                if (kind != ReadKind::Quiet)
+                    enterSimulatedMode(NotFoundText);
+                return 0;
+            }
+            reply = QString::fromLatin1(received);
+            if (outcome == ReadOutcome::TimedOut) {
+                if (kind == ReadKind::Normal)
+                    enterSimulatedMode(TimedOutText);
+                return -1;
+            }
+        }
+        if (echoReply)
+            echo(reply);
+        return int32_t(reply.size());
+    }
+
+    int32_t write(const QByteArray& bytes, bool asLine)
+    {
+        Transport* transport = transportFor(context.state.BusCode);
+        if (!transport) {
+            tellNoPort();
+            return int32_t(bytes.size());
+        }
+        try {
+            if (asLine)
+                transport->writeLine(bytes);
+            else
+                transport->writeBytes(bytes);
+        } catch (const LinkFault& fault) {
+            logFault(WriteHeading, fault);
+            enterSimulatedMode(NotFoundText);
+            return 0;
+        }
+        return int32_t(bytes.size());
+    }
+
+    // A bus-4 control exchange: the acknowledgement is awaited and discarded.
+    void packetExchange(const QByteArray& frame)
+    {
+        rs485Packet.writeBytes(frame);
+        QByteArray acknowledgement;
+        collect(rs485Packet, acknowledgement, CR, PacketAckSeconds, ReceiveStyle{});
+    }
+
+    void selectPacketNode(bool flag)
+    {
+        const QString node = flag ? QStringLiteral("810") : QStringLiteral("800");
+        packetExchange((QLatin1Char('&') + twoDigitHex(context.state.DeviceAddress) + node + QLatin1Char(CR)).toLatin1());
+    }
+
+    AppContext& context;
+    std::unique_ptr<LinkBackends> backends;
+    GpibLayer gpib;
+    GpibTransport gpibBus;
+    SerialTransport rs232;
+    TcpTransport tcp;
+    Rs485SelectTransport rs485Select;
+    Rs485PacketTransport rs485Packet;
+    SimulatedTransport simulated;
+};
+
+DeviceLink::DeviceLink(AppContext& context, std::unique_ptr<LinkBackends> backends)
+    : context_(context), impl_(std::make_unique<Impl>(context, std::move(backends)))
+{
+}
+
+DeviceLink::~DeviceLink() = default;
+
+bool DeviceLink::InitComm()
+{
+    impl_->closePrevious();
+    const int16_t bus = context_.state.BusCode;
+    if (Transport* transport = impl_->transportFor(bus)) {
+        try {
+            transport->open();
+            impl_->setTranscript(BusLabels[bus]);
+            transport->addressDevice();
+            if (bus == PacketBus) {
+                FlushInput();
+                impl_->selectPacketNode(false);
+            }
+        } catch (const LinkFault& fault) {
+            impl_->logFault(InitHeading, fault);
+            impl_->enterSimulatedMode(NotFoundText);
+            return false;
+        }
+    } else {
+        impl_->tellNoPort();
+        context_.state.BusCode = SimulatedBus;
+    }
+    impl_->echo(QStringLiteral("- Initialized\r\n"));
+    return true;
+}
+
+int32_t DeviceLink::WriteDevice(QString& cmd, bool echo)
+{
+    cmd += QLatin1Char(LF);
+    const int32_t sent = impl_->write(cmd.toLatin1(), true);
+    if (sent > 0 && echo)
+        impl_->echo(cmd);
+    return sent;
+}
+
+int32_t DeviceLink::WriteDevice(const QString& cmd, bool echo)
+{
+    QString line = cmd;
+    return WriteDevice(line, echo);
+}
+
+int32_t DeviceLink::WriteDeviceBytes(const QByteArray& data, bool echo)
+{
+    const int32_t sent = impl_->write(data, false);
+    if (sent > 0 && echo)
+        impl_->echo(QString::fromLatin1(data));
+    return sent;
+}
+
+int32_t DeviceLink::ReadDevice(QString& reply, int16_t timeoutSeconds, bool echo)
+{
+    return impl_->read(reply, timeoutSeconds, echo, ReadKind::Normal);
+}
+
+int32_t DeviceLink::ReadDeviceQuiet(QString& reply, int16_t timeoutSeconds, bool echo)
+{
+    return impl_->read(reply, timeoutSeconds, echo, ReadKind::Quiet);
+}
+
+int32_t DeviceLink::ReadDeviceEot(QString& reply, int16_t timeoutSeconds, bool echo)
+{
+    return impl_->read(reply, timeoutSeconds, echo, ReadKind::Eot);
+}
+
+void DeviceLink::FlushInput()
+{
+    if (Transport* transport = impl_->transportFor(context_.state.BusCode)) {
+        try {
+            transport->discardInput();
+        } catch (const LinkFault&) {
+            // Nothing waiting to discard is as good as discarded.
+        }
+    }
+}
+
+void DeviceLink::KeepAlive()
+{
+    const SharedState& state = context_.state;
+    if (state.BusCode != TcpBus || state.LoaderActive || !impl_->backends->socket->isConnected())
+        return;
+    try {
+        impl_->tcp.writeBytes(QByteArray(1, LF));
+    } catch (const LinkFault&) {
+        // A lost connection shows on the next read; a timer tick reports nothing.
+    }
+}
+
+void DeviceLink::Delay(float units)
+{
+    const float ms = std::ceil(units * 10.0f);
+    if (ms > 0)
+        context_.clock.delay(int(ms));
+}
+
+void DeviceLink::SelectPacketNode(bool flag)
+{
+    try {
+        impl_->selectPacketNode(flag);
+    } catch (const LinkFault& fault) {
+        impl_->logFault(WriteHeading, fault);
+    }
+}
+
+void DeviceLink::SendPacketAddressChange(const QString& newAddress)
+{
+    try {
+        impl_->packetExchange((QLatin1Char('%') + AddressHex() + ToHex2(newAddress) + QStringLiteral("58120946")
+                               + QLatin1Char(CR)).toLatin1());
+    } catch (const LinkFault& fault) {
+        impl_->logFault(WriteHeading, fault);
+    }
+}
+
+QString DeviceLink::AddressHex() const
+{
+    return twoDigitHex(context_.state.DeviceAddress);
+}
+
+QString DeviceLink::ToHex2(const QString& text)
+{
+    return twoDigitHex(text);
+}
+
+} // namespace dalto

@@ -1,0 +1,81 @@
+#include "QtSerialLine.h"
+
+#include "LinkFault.h"
+#include "core/Configuration.h"
+
+namespace dalto {
+
+namespace {
+const QString FaultSource = QStringLiteral("mscRS232");
+// Room for a full 32-character frame even at 9600 baud.
+constexpr int WriteTimeoutMs = 1000;
+} // namespace
+
+QtSerialLine::QtSerialLine(QString iniPath) : iniPath_(std::move(iniPath)) {}
+
+void QtSerialLine::fail(const QString& description) const
+{
+    throw LinkFault{description, FaultSource, int(port_.error())};
+}
+
+void QtSerialLine::open(int portNumber, int baud)
+{
+    if (port_.isOpen())
+        port_.close();
+    port_.setPortName(SerialPortPath(iniPath_, portNumber));
+    port_.setBaudRate(baud);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_.open(QIODevice::ReadWrite))
+        fail(port_.errorString());
+}
+
+void QtSerialLine::close()
+{
+    port_.close();
+}
+
+bool QtSerialLine::isOpen() const
+{
+    return port_.isOpen();
+}
+
+void QtSerialLine::requireUsable() const
+{
+    if (!port_.isOpen())
+        fail(QStringLiteral("The device is not open"));
+    if (port_.error() == QSerialPort::ResourceError)
+        fail(port_.errorString());
+}
+
+void QtSerialLine::write(const QByteArray& bytes)
+{
+    requireUsable();
+    if (port_.write(bytes) != bytes.size())
+        fail(port_.errorString());
+    while (port_.bytesToWrite() > 0) {
+        if (!port_.waitForBytesWritten(WriteTimeoutMs))
+            fail(port_.errorString());
+    }
+}
+
+qint64 QtSerialLine::bytesAvailable() const
+{
+    return port_.isOpen() ? port_.bytesAvailable() : 0;
+}
+
+QByteArray QtSerialLine::readAll()
+{
+    requireUsable();
+    return port_.readAll();
+}
+
+void QtSerialLine::waitForReadyRead(int ms)
+{
+    requireUsable();
+    port_.waitForReadyRead(ms);
+}
+
+} // namespace dalto

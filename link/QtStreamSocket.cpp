@@ -1,0 +1,56 @@
+#include "QtStreamSocket.h"
+
+#include "LinkFault.h"
+
+#include <limits>
+
+namespace dalto {
+
+namespace {
+const QString FaultSource = QStringLiteral("tcpComm");
+}
+
+void QtStreamSocket::connectToHost(const QString& host, int32_t port)
+{
+    if (port < 0 || port > std::numeric_limits<quint16>::max())
+        throw LinkFault{QStringLiteral("Invalid port number"), FaultSource, int(QAbstractSocket::UnknownSocketError)};
+    socket_.connectToHost(host, quint16(port));
+}
+
+bool QtStreamSocket::isConnected() const
+{
+    return socket_.state() == QAbstractSocket::ConnectedState;
+}
+
+bool QtStreamSocket::isActive() const
+{
+    return socket_.state() != QAbstractSocket::UnconnectedState;
+}
+
+void QtStreamSocket::close()
+{
+    socket_.abort();
+}
+
+void QtStreamSocket::write(const QByteArray& bytes)
+{
+    if (!isConnected())
+        throw LinkFault{QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
+                        FaultSource, int(socket_.error())};
+    if (socket_.write(bytes) != bytes.size())
+        throw LinkFault{socket_.errorString(), FaultSource, int(socket_.error())};
+    // Out on the wire now rather than at the next turn of the event loop.
+    socket_.flush();
+}
+
+qint64 QtStreamSocket::bytesAvailable() const
+{
+    return socket_.bytesAvailable();
+}
+
+QByteArray QtStreamSocket::readAll()
+{
+    return socket_.readAll();
+}
+
+} // namespace dalto

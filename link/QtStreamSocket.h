@@ -1,0 +1,24 @@
+#pragma once
+// The stream socket over QTcpSocket.
+
+#include "StreamSocket.h"
+
+#include <QTcpSocket>
+
+namespace dalto {
+
+class QtStreamSocket final : public StreamSocket {
+public:
+    void connectToHost(const QString& host, int32_t port) override;
+    bool isConnected() const override;
+    bool isActive() const override;
+    void close() override;
+    void write(const QByteArray& bytes) override;
+    qint64 bytesAvailable() const override;
+    QByteArray readAll() override;
+
+private:
+    QTcpSocket socket_;
+};
+
+} // namespace dalto

@@ -1,0 +1,26 @@
+#pragma once
+// A TCP client connection as the link needs it. The real one wraps QTcpSocket and
+// makes progress only while events run (Clock::pump); tests hand in a scripted one.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace dalto {
+
+class StreamSocket {
+public:
+    virtual ~StreamSocket() = default;
+    // Starts connecting; throws LinkFault when the port number is out of range.
+    virtual void connectToHost(const QString& host, int32_t port) = 0;
+    virtual bool isConnected() const = 0;
+    // True unless the socket is fully closed (connecting counts as not closed).
+    virtual bool isActive() const = 0;
+    virtual void close() = 0;
+    // Throws LinkFault when the socket is not connected.
+    virtual void write(const QByteArray& bytes) = 0;
+    virtual qint64 bytesAvailable() const = 0;
+    virtual QByteArray readAll() = 0;
+};
+
+} // namespace dalto

@@ -1,0 +1,28 @@
+#pragma once
+// TCP/IP: a stream connection to DeviceAddress:DevicePort. Connecting and reading
+// let events run, because the socket only makes progress inside the event loop.
+
+#include "Transport.h"
+
+namespace dalto {
+
+struct AppContext;
+class StreamSocket;
+
+class TcpTransport final : public Transport {
+public:
+    TcpTransport(AppContext& context, StreamSocket& socket);
+
+    // Waits up to 3 s for the connection; an unconnected socket is no fault here,
+    // the next read times out instead.
+    void open() override;
+    void writeBytes(const QByteArray& bytes) override;
+    void receive(QByteArray& reply, ReceiveStyle style) override;
+    void discardInput() override;
+
+private:
+    AppContext& context_;
+    StreamSocket& socket_;
+};
+
+} // namespace dalto
