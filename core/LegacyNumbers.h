@@ -11,9 +11,10 @@
 namespace dalto::legacy {
 
 // Numeric value of the leading number of text: blanks, tabs and line feeds are
-// skipped, reading stops at the first character that cannot continue a number.
-// "1e1" is 10, "12abc" is 12, "abc" is 0. "&H1F" and "&O17" are read as
-// hexadecimal and octal (as signed 32-bit when they fit in 32 bits).
+// skipped wherever they stand ("1 2" is 12), reading stops at the first character
+// that cannot continue a number. "1e1" and "1d1" are 10, "12abc" is 12, "abc" is 0.
+// "&H1F" and "&O17" are read as hexadecimal and octal, as signed 32-bit when they
+// fit in 32 bits ("&HFFFFFFFF" is -1), else as their plain value.
 double leadingNumber(const QString& text);
 
 // "&H" + digits + "&": the hexadecimal digits as a signed 32-bit number (eight-digit
@@ -28,7 +29,9 @@ std::optional<int32_t> toLong(double value);
 
 // Formats value with a pattern of '0' and '#' digit places and an optional '.':
 // "0.000" gives 3 decimals, "0." a whole number followed by ".", "00" at least two
-// digits. Halves round away from zero. An empty pattern is the general number form
+// digits; '#' places are shown only when not zero. Halves round away from zero
+// (on the value's 15-digit decimal text, so 2.675 gives "2.68"); a value that rounds
+// to zero has no minus sign. An empty pattern is the general number form
 // (shortest text that reads back as the same single-precision value).
 QString format(double value, const QString& pattern);
 

@@ -17,6 +17,10 @@ public:
 
     const QString& path() const { return path_; }
 
+    // True when reads see the file's contents: it is missing (every read gives its
+    // default) or readable. Otherwise false with the reason in *error.
+    bool checkReadable(QString* error = nullptr) const;
+
     // The file is read afresh on every call, as other windows may have written it.
     QString readString(const QString& section, const QString& key, const QString& defaultValue = {}) const;
 
