@@ -1,4 +1,5 @@
 #include "ObservedGpibBus.h"
+#include "link/LinkFault.h"
 #include "link/gpib/GpibCodes.h"
 #include "link/gpib/GpibLayer.h"
 #include "support/FakeClock.h"
@@ -48,7 +49,6 @@ TEST_F(GpibLayerTest, OpenHandsTheFixedParametersToTheDriver)
                              QStringLiteral("ibdev 0 5 0 10 0 0x40a -> %1").arg(words.GpibDevice),
                              QStringLiteral("ibtmo %1 10").arg(words.GpibBoard),
                          }));
-    EXPECT_NE(words.GpibBoard, words.GpibDevice);
     EXPECT_FALSE(layer.errorBitSet());
 }
 
@@ -58,6 +58,9 @@ TEST_F(GpibLayerTest, OpenTakesTheNumericValuesOfAddressAndEndOfStringTexts)
     context.state.GpibEosText = QStringLiteral("13");
     layer.GpibOpen();
     EXPECT_TRUE(bus.calls.at(2).startsWith(QStringLiteral("ibdev 0 12 0 10 0 0x40d"))) << bus.calls.at(2).toStdString();
+    // Beyond an Integer: a fault of the open, as a failed conversion would be.
+    context.state.DeviceAddress = QStringLiteral("40000");
+    EXPECT_THROW(layer.GpibOpen(), LinkFault);
 }
 
 TEST_F(GpibLayerTest, InstrumentAnswersIdentificationIntoThePrefilledBuffer)
@@ -74,11 +77,13 @@ TEST_F(GpibLayerTest, InstrumentAnswersIdentificationIntoThePrefilledBuffer)
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(GpibLayerTest, SilentAddressAsksOncePerFailedTransfer)
+TEST_F(GpibLayerTest, SilentAddressAsksOncePerFailedTransferAndNoEndsTheProgram)
 {
     openAt(SilentAddress);
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::No};
     layer.GpibWrite(QStringLiteral("9"), "*IDN?\n");
     ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(programEnds, 0);
     QByteArray buffer(100, '\0');
     layer.GpibRead(QStringLiteral("9"), buffer);
 
@@ -92,15 +97,6 @@ TEST_F(GpibLayerTest, SilentAddressAsksOncePerFailedTransfer)
     EXPECT_EQ(context.state.Gpib.iberr, gpib::EABO);
     EXPECT_EQ(context.state.Gpib.ibcnt, 0);
     EXPECT_EQ(buffer, QByteArray(100, '\0'));
-    EXPECT_EQ(programEnds, 0);
-}
-
-TEST_F(GpibLayerTest, AnsweringNoEndsTheProgram)
-{
-    openAt(SilentAddress);
-    prompts.answers = {PromptAnswer::No};
-    QByteArray buffer(100, '\0');
-    layer.GpibRead(QStringLiteral("9"), buffer);
     EXPECT_EQ(programEnds, 1);
 }
 
@@ -147,10 +143,7 @@ TEST_F(GpibLayerTest, ListenerSearchReportsPlacedInstrumentsAmongTheAddressesAsk
     EXPECT_EQ(layer.GpibFindListeners(0, {4, 5, 6, 22}, 30), (std::vector<uint16_t>{5, 22}));
     EXPECT_EQ(layer.GpibFindListeners(0, all, 2), (std::vector<uint16_t>{3, 5}));
     EXPECT_EQ(context.state.Gpib.iberr, gpib::ETAB);
-    bus.removeInstrument(3);
-    bus.removeInstrument(5);
-    bus.removeInstrument(22);
-    EXPECT_TRUE(layer.GpibFindListeners(0, all, 30).empty());
+    EXPECT_TRUE(layer.GpibFindListeners(0, {0, 1, 2}, 30).empty());
 }
 
 TEST_F(GpibLayerTest, RegistrationHappensOnceAndIsWithdrawnWithTheLayer)

@@ -78,8 +78,6 @@ TEST_F(NiGpibDriverOnLibraryTest, CallsReachTheLibraryWithTheirArguments)
     EXPECT_STREQ(lastCall(), "ibfind gpib0");
     EXPECT_EQ(driver.ibdev(0, 7, 0, 10, 0, 0x40A), 4);
     EXPECT_STREQ(lastCall(), "ibdev 0 7 0 10 0 1034");
-    driver.ibtmo(3, 10);
-    EXPECT_STREQ(lastCall(), "ibtmo 3 10");
     driver.ibwrt(4, "*IDN?\n", 6);
     EXPECT_STREQ(lastCall(), "ibwrt 4 *IDN?\n");
 

@@ -25,15 +25,6 @@ protected:
     GpibThreadWords words;
 };
 
-TEST_F(SimulatedGpibBusTest, OnlyBoardGpib0IsFound)
-{
-    EXPECT_GE(bus.ibfind("gpib0"), 0);
-    EXPECT_EQ(bus.ibfind("gpib1"), -1);
-    EXPECT_TRUE(words.ibsta & gpib::ERR);
-    EXPECT_EQ(bus.ibdev(0, 31, 0, 10, 0, EndOnLineFeed), -1);
-    EXPECT_EQ(words.iberr, gpib::EARG);
-}
-
 TEST_F(SimulatedGpibBusTest, QueriesAnsweredByIdentificationOrAnswerFunction)
 {
     bus.placeInstrument(4, "ACME,PSU", [](const QByteArray& command) -> std::optional<QByteArray> {
