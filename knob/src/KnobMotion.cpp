@@ -142,8 +142,9 @@ std::optional<float> KnobMotion::move(double x, double y)
 
     const float turnsAngle = kTwoPi * static_cast<float>(m_turnCounter);
     float knobAngle = direction > 0 ? m_baseAngle + delta + turnsAngle : m_baseAngle + delta - turnsAngle;
-    if (knobAngle >= m_totalAngle)
-        knobAngle = m_totalAngle;
+    const float endAngle = hasRange() ? m_totalAngle : 0.0f;
+    if (knobAngle >= endAngle)
+        knobAngle = endAngle;
     if (knobAngle <= 0.0f)
         knobAngle = 0.0f;
 

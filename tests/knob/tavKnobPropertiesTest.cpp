@@ -1,0 +1,170 @@
+// tavKnob as a host sees it: properties by name, notifications, the Min
+// refusal, design-time-only properties and the stored-property round trip.
+#include <dialix/ComponentError.h>
+#include <dialix/PropertyBag.h>
+#include <dialix/tavKnob.h>
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+using dialix::PropertyBag;
+
+TEST(KnobProperties, DispatchInterfaceIsReachableByNameAlone)
+{
+    tavKnob knob;
+    const QMetaObject* meta = knob.metaObject();
+    for (const char* name : {"Enabled", "Max", "Min", "Slot", "Turns", "Value", "BackColor"})
+        EXPECT_GE(meta->indexOfProperty(name), 0) << name;
+    for (const char* signature : {"SetPositionNoEvent(float)", "TransparentBlt()", "Change()", "Scroll()"})
+        EXPECT_GE(meta->indexOfMethod(signature), 0) << signature;
+
+    QVariant result = QStringLiteral("not cleared");
+    ASSERT_TRUE(QMetaObject::invokeMethod(&knob, "SetPositionNoEvent", Q_RETURN_ARG(QVariant, result),
+                                          Q_ARG(float, 42.5f)));
+    EXPECT_FALSE(result.isValid());
+    EXPECT_FLOAT_EQ(knob.property("Value").toFloat(), 42.5f);
+
+    // Enabled is the knob's own flag, apart from QWidget's enabled.
+    knob.setProperty("Enabled", false);
+    EXPECT_TRUE(knob.isEnabled());
+    EXPECT_FALSE(knob.property("Enabled").toBool());
+}
+
+TEST(KnobProperties, NewInstanceDefaults)
+{
+    tavKnob knob;
+    EXPECT_TRUE(knob.knobEnabled());
+    EXPECT_EQ(knob.minimum(), 0.0f);
+    EXPECT_EQ(knob.maximum(), 100.0f);
+    EXPECT_FALSE(knob.slot());
+    EXPECT_EQ(knob.turns(), 5);
+    EXPECT_EQ(knob.value(), 0.0f);
+}
+
+TEST(KnobProperties, ValueOutOfRangeIsRefusedButStillRaisesChange)
+{
+    tavKnob knob;
+    QSignalSpy change(&knob, &tavKnob::Change);
+    QSignalSpy valueChanged(&knob, &tavKnob::ValueChanged);
+
+    knob.setProperty("Value", 30.0f);
+    EXPECT_EQ(change.count(), 1);
+    EXPECT_EQ(valueChanged.count(), 1);
+
+    knob.setProperty("Value", 150.0f);
+    EXPECT_FLOAT_EQ(knob.value(), 30.0f);
+    EXPECT_EQ(change.count(), 2);
+    EXPECT_EQ(valueChanged.count(), 1);
+
+    knob.SetPositionNoEvent(150.0f);
+    knob.SetPositionNoEvent(-1.0f);
+    knob.SetPositionNoEvent(std::nanf(""));
+    EXPECT_FLOAT_EQ(knob.value(), 30.0f);
+    EXPECT_EQ(change.count(), 2);
+    EXPECT_EQ(valueChanged.count(), 1);
+}
+
+TEST(KnobProperties, MinIsNeverStoredAndTellsTheUser)
+{
+    tavKnob knob;
+    QStringList shown;
+    knob.setMessageBox([&shown](const QString& text, const QString& title) { shown << text << title; });
+    knob.setProperty("Min", 5.0f);
+    EXPECT_EQ(knob.minimum(), 0.0f);
+    EXPECT_EQ(shown, (QStringList{"Min value always zero", "Dialix - Knob"}));
+}
+
+TEST(KnobProperties, TurnsAreCappedAtTen)
+{
+    tavKnob knob;
+    QSignalSpy turnsChanged(&knob, &tavKnob::TurnsChanged);
+    knob.setProperty("Turns", 12);
+    EXPECT_EQ(knob.turns(), 10);
+    EXPECT_EQ(turnsChanged.count(), 1);
+}
+
+TEST(KnobProperties, DesignTimeOnlyPropertiesRaise382InUserMode)
+{
+    tavKnob knob;
+    knob.setProperty("Turns", 3);
+    knob.setUserMode(true);
+    for (const auto& [name, value] : {std::pair{"Turns", QVariant(7)}, {"Slot", QVariant(true)}}) {
+        SCOPED_TRACE(name);
+        try {
+            knob.setProperty(name, value);
+            ADD_FAILURE() << "no error";
+        } catch (const dialix::ComponentError& error) {
+            EXPECT_EQ(error.number(), 382);
+            EXPECT_EQ(error.description(), "Let/Set not supported at run time.");
+        }
+    }
+    EXPECT_EQ(knob.turns(), 3);
+    EXPECT_FALSE(knob.slot());
+    // The program's own properties stay settable.
+    knob.setProperty("Max", 20.0f);
+    EXPECT_EQ(knob.maximum(), 20.0f);
+}
+
+TEST(KnobProperties, StoredPropertiesRoundTrip)
+{
+    tavKnob original;
+    PropertyBag stored;
+    stored.write("Turns", 3);
+    stored.write("Slot", true);
+    stored.write("Enabled", false);
+    stored.write("Max", 42.5f);
+    stored.write("Min", 0.5f);
+    stored.write("BackColor", 0x00336699);
+    original.ReadProperties(stored);
+
+    PropertyBag saved;
+    original.WriteProperties(saved);
+    EXPECT_EQ(saved.keys().size(), 6);
+    tavKnob copy;
+    copy.ReadProperties(saved);
+    EXPECT_EQ(copy.turns(), 3);
+    EXPECT_TRUE(copy.slot());
+    EXPECT_FALSE(copy.knobEnabled());
+    EXPECT_EQ(copy.maximum(), 42.5f);
+    EXPECT_EQ(copy.minimum(), 0.5f);
+    EXPECT_EQ(copy.backColor(), QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(saved.read("BackColor", {}).toInt(), 0x00336699);
+    // Value is the program's business, not the form's.
+    EXPECT_FALSE(saved.contains("Value"));
+}
+
+TEST(KnobProperties, MissingKeysGetTheStoredDefaults)
+{
+    tavKnob knob;
+    knob.ReadProperties(PropertyBag());
+    EXPECT_EQ(knob.turns(), 10) << "a stored knob without the key, unlike a new one";
+    EXPECT_TRUE(knob.slot()) << "the integer default 100 reads as True";
+    EXPECT_TRUE(knob.knobEnabled());
+    EXPECT_EQ(knob.maximum(), 100.0f);
+    EXPECT_EQ(knob.minimum(), 0.0f);
+    EXPECT_EQ(knob.backColor(), knob.palette().color(QPalette::Window)) << "the active border's colour";
+
+    // A system colour is stored back as the system colour, not as its value.
+    PropertyBag saved;
+    knob.WriteProperties(saved);
+    EXPECT_EQ(static_cast<quint32>(saved.read("BackColor", {}).toInt()), 0x8000000Au);
+}
+
+TEST(KnobProperties, KeysMatchWithoutRegardToCaseAndTurnsAreNotCappedOnRead)
+{
+    tavKnob knob;
+    PropertyBag stored;
+    stored.write("TURNS", 12);
+    stored.write("max", 7.0f);
+    stored.write("sLoT", false);
+    knob.ReadProperties(stored);
+    EXPECT_EQ(knob.turns(), 12);
+    EXPECT_EQ(knob.maximum(), 7.0f);
+    EXPECT_FALSE(knob.slot());
+    knob.setTurns(12);
+    EXPECT_EQ(knob.turns(), 10);
+}
+} // namespace
