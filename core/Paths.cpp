@@ -19,10 +19,12 @@ QString programFolderFor(const QString& executableFolder)
     return QDir::cleanPath(executableFolder);
 }
 
+// A settings write replaces the file through a temporary file beside it, so the
+// folder must be writable as well as the file.
 bool writableInPlace(const QString& file)
 {
     const QFileInfo info(file);
-    return info.exists() ? info.isWritable() : QFileInfo(info.absolutePath()).isWritable();
+    return QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable());
 }
 
 // A per-user copy seeded from the program folder's file, for installs where the

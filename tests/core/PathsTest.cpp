@@ -53,7 +53,7 @@ TEST_F(PathsTest, ReadOnlyProgramFolderUsesAPerUserCopySeededFromIt)
 {
     if (runningAsSuperuser())
         GTEST_SKIP() << "permission bits do not bind the superuser";
-    QFile::setPermissions(shipped, QFile::ReadOwner);
+    // A writable file in a read-only folder cannot be replaced either.
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
 
     const Paths paths = Paths::resolve(program.path(), {}, {});
