@@ -25,7 +25,7 @@ std::optional<int> Rs485Node::addressAt(qsizetype position) const
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-Rs485Node::Result Rs485Node::feed(QByteArrayView bytes)
+Rs485Node::Result Rs485Node::feed(QByteArrayView bytes, const LineHandler& onLine)
 {
     Result result;
     for (char c : bytes) {
@@ -53,7 +53,7 @@ Rs485Node::Result Rs485Node::feed(QByteArrayView bytes)
                               || (state_ == State::Line && c == '\n')
                               || ((state_ == State::Frame || state_ == State::Control) && c == '\r');
             if (ends) {
-                finishUnit(result);
+                finishUnit(result, onLine);
                 state_ = State::Idle;
                 unit_.clear();
             } else if (unit_.size() >= LineSplitter::MaxLine) {
@@ -69,7 +69,7 @@ Rs485Node::Result Rs485Node::feed(QByteArrayView bytes)
     return result;
 }
 
-void Rs485Node::finishUnit(Result& result)
+void Rs485Node::finishUnit(Result& result, const LineHandler& onLine)
 {
     switch (state_) {
     case State::Select:
@@ -80,11 +80,11 @@ void Rs485Node::finishUnit(Result& result)
         if (selected_) {
             if (unit_.endsWith('\r'))
                 unit_.chop(1);
-            result.lines.push_back(unit_);
+            onLine(unit_);
         }
         break;
     case State::Frame:
-        finishFrame(result);
+        finishFrame(result, onLine);
         break;
     case State::Control:
         finishControl(result);
@@ -94,15 +94,16 @@ void Rs485Node::finishUnit(Result& result)
     }
 }
 
-void Rs485Node::finishFrame(Result& result)
+void Rs485Node::finishFrame(Result& result, const LineHandler& onLine)
 {
     if (addressAt(1) != address_)
         return;
     packetLine_.append(unit_.mid(3));
     qsizetype lf;
     while ((lf = packetLine_.indexOf('\n')) >= 0) {
-        result.lines.push_back(packetLine_.left(lf));
+        const QByteArray line = packetLine_.left(lf);
         packetLine_.remove(0, lf + 1);
+        onLine(line);
     }
     if (packetLine_.size() > LineSplitter::MaxLine) {
         ++result.overruns;

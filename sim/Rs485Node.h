@@ -11,8 +11,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <functional>
 #include <optional>
-#include <vector>
 
 namespace dalto::sim {
 
@@ -22,16 +22,19 @@ public:
     static constexpr char SelectEnd = 0x01;   // SOH
     static inline const QByteArray AddressChangeKey = QByteArrayLiteral("58120946");
 
+    // Receives each command line for this node, without LF, as soon as it is
+    // complete, so that a command changing the address applies to the bytes after it.
+    using LineHandler = std::function<void(const QByteArray&)>;
+
     struct Result {
-        std::vector<QByteArray> lines; // command lines for this node, without LF
-        QByteArray controlReplies;     // answers to control lines, each CR-ended
+        QByteArray controlReplies; // answers to control lines, each CR-ended
         int overruns = 0;
         std::optional<int> newAddress; // set by an address change
     };
 
     explicit Rs485Node(int address) : address_(address) {}
 
-    Result feed(QByteArrayView bytes);
+    Result feed(QByteArrayView bytes, const LineHandler& onLine);
     void reset();
 
     int address() const { return address_; }
@@ -43,8 +46,8 @@ public:
 private:
     enum class State { Idle, Select, Frame, Control, Line, Discard };
 
-    void finishUnit(Result& result);
-    void finishFrame(Result& result);
+    void finishUnit(Result& result, const LineHandler& onLine);
+    void finishFrame(Result& result, const LineHandler& onLine);
     void finishControl(Result& result);
     std::optional<int> addressAt(qsizetype position) const;
 

@@ -54,20 +54,23 @@ void SerialEndpoint::readLine()
         return;
     }
 
+    // The node follows address changes made by a command ("SYST:COMM:SER:ADDR"),
+    // the device follows those made on the bus ("%" control line).
     node_->setAddress(interfaces_.serialAddress());
-    const Rs485Node::Result input = node_->feed(bytes);
-    if (input.newAddress) {
-        interfaces_.setSerialAddress(*input.newAddress);
+    const Rs485Node::Result input = node_->feed(bytes, [this](const QByteArray& line) {
+        interfaces_.setSerialAddress(node_->address());
+        respond(line);
+        node_->setAddress(interfaces_.serialAddress());
+    });
+    interfaces_.setSerialAddress(node_->address());
+    if (input.newAddress)
         responder_.log().note(responder_.channel(), QStringLiteral("address changed to %1").arg(*input.newAddress));
-    }
     if (!input.controlReplies.isEmpty()) {
         responder_.log().sent(responder_.channel(), input.controlReplies);
         port_.write(input.controlReplies);
     }
     for (int i = 0; i < input.overruns; ++i)
         responder_.overrun();
-    for (const QByteArray& line : input.lines)
-        respond(line);
 }
 
 void SerialEndpoint::respond(const QByteArray& line)

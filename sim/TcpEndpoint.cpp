@@ -25,21 +25,19 @@ QString TcpEndpoint::description() const
 
 void TcpEndpoint::acceptClients()
 {
-    while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        const QString peer = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
-        if (client_) {
-            responder_.log().note(responder_.channel(), QStringLiteral("busy, refused client ") + peer);
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
-        responder_.log().note(responder_.channel(), QStringLiteral("client connected ") + peer);
-        client_ = socket;
-        splitter_.reset();
-        connect(socket, &QTcpSocket::readyRead, this, &TcpEndpoint::readClient);
-        connect(socket, &QTcpSocket::disconnected, this, &TcpEndpoint::clientGone);
-        readClient();
-    }
+    // While a client is served, later ones wait in the server's queue and are
+    // taken when it leaves.
+    if (client_ || !server_.hasPendingConnections())
+        return;
+    QTcpSocket* socket = server_.nextPendingConnection();
+    responder_.log().note(responder_.channel(), QStringLiteral("client connected %1:%2")
+                                                    .arg(socket->peerAddress().toString())
+                                                    .arg(socket->peerPort()));
+    client_ = socket;
+    splitter_.reset();
+    connect(socket, &QTcpSocket::readyRead, this, &TcpEndpoint::readClient);
+    connect(socket, &QTcpSocket::disconnected, this, &TcpEndpoint::clientGone);
+    readClient();
 }
 
 void TcpEndpoint::readClient()
@@ -74,6 +72,7 @@ void TcpEndpoint::clientGone()
     client_->deleteLater();
     client_.clear();
     splitter_.reset();
+    acceptClients();
 }
 
 } // namespace dalto::sim

@@ -1,7 +1,6 @@
 #pragma once
 // The stream server: one client at a time; a client that connects while
-// another is served is closed at once, a new client after a disconnect is
-// served. "<>RST" restarts the network module, which ends the connection.
+// another is served waits until that one disconnects, then it is served. "<>RST" restarts the network module, which ends the connection.
 
 #include "sim/LineResponder.h"
 #include "sim/LineSplitter.h"

@@ -1,0 +1,68 @@
+#include "support/SimProcess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QRegularExpression>
+
+namespace dalto::testing {
+
+QString SimProcess::executable()
+{
+    const QString fromEnvironment = qEnvironmentVariable("DALTO_SIM");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/dalto-sim");
+}
+
+SimProcess::SimProcess(const QStringList& arguments)
+{
+    QStringList all = arguments;
+    if (!all.contains(QStringLiteral("--tcp")))
+        all << QStringLiteral("--tcp") << QStringLiteral("127.0.0.1:0");
+    process_.setProgram(executable());
+    process_.setArguments(all);
+    process_.start();
+    if (!process_.waitForStarted(StartTimeoutMs)) {
+        error_ = QStringLiteral("cannot start %1: %2").arg(executable(), process_.errorString());
+        return;
+    }
+
+    const QDeadlineTimer deadline(StartTimeoutMs);
+    while (!process_.canReadLine()) {
+        if (deadline.hasExpired() || !process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+            error_ = QStringLiteral("dalto-sim gave no ready line");
+            const QByteArray stderrText = process_.readAllStandardError();
+            if (!stderrText.isEmpty())
+                error_ += QStringLiteral(": ") + QString::fromLocal8Bit(stderrText).trimmed();
+            return;
+        }
+    }
+    readyLine_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    static const QRegularExpression tcp(QStringLiteral("tcp [^ ,]+:(\\d+)"));
+    const auto match = tcp.match(readyLine_);
+    if (match.hasMatch())
+        port_ = static_cast<quint16>(match.captured(1).toUInt());
+}
+
+SimProcess::~SimProcess()
+{
+    stop();
+}
+
+bool SimProcess::isReady() const
+{
+    return !readyLine_.isEmpty() && process_.state() == QProcess::Running;
+}
+
+void SimProcess::stop()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000)) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+}
+
+} // namespace dalto::testing
