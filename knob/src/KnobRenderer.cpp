@@ -1,6 +1,7 @@
 #include "KnobRenderer.h"
 
 #include "KnobAngles.h"
+#include "RasterOps.h"
 
 #include <cmath>
 
@@ -44,7 +45,6 @@ KnobRenderer::KnobRenderer(const QImage& picture)
     , m_dragPen(slotPen(QColor(0, 192, 192)))
     , m_framePen(Qt::black, 1, Qt::DotLine)
     , m_workPainter(&m_work)
-    , m_imagePainter(&m_image)
 {
 }
 
@@ -73,26 +73,18 @@ void KnobRenderer::redraw(float knobAngle, Pen pen, bool withSlot, bool withFram
 void KnobRenderer::transparentBlt(const QColor& back)
 {
     // Background everywhere, then black where the knob goes.
-    m_workPainter.setCompositionMode(QPainter::CompositionMode_Source);
-    m_workPainter.fillRect(m_work.rect(), back);
-    m_workPainter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    m_workPainter.drawImage(0, 0, m_mask);
-
+    m_work.fill(back);
+    andSurface(m_work, m_mask);
     // The knob on black, so that XOR lays it into the black hole.
-    m_imagePainter.setCompositionMode(QPainter::CompositionMode_Source);
-    m_imagePainter.drawImage(0, 0, m_picture);
-    m_imagePainter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    m_imagePainter.drawImage(0, 0, m_inverseMask);
-
-    m_workPainter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    m_workPainter.drawImage(0, 0, m_image);
+    copySurface(m_image, m_picture);
+    andSurface(m_image, m_inverseMask);
+    xorSurface(m_work, m_image);
 }
 
 void KnobRenderer::drawSlot(int dx, int dy, Pen pen)
 {
     const int px = m_geometry.pictureCentreX;
     const int py = m_geometry.pictureCentreY;
-    m_workPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_workPainter.setPen(pen == Pen::Drag ? m_dragPen : m_idlePen);
     m_workPainter.drawLine(QPoint(m_scale.toPixelsX(px - dx), m_scale.toPixelsY(py - dy)),
                            QPoint(m_scale.toPixelsX(px + dx), m_scale.toPixelsY(py + dy)));
@@ -100,7 +92,6 @@ void KnobRenderer::drawSlot(int dx, int dy, Pen pen)
 
 void KnobRenderer::drawFrame()
 {
-    m_workPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_workPainter.setPen(m_framePen);
     m_workPainter.drawPolyline(m_frameLowerLeft.data(), static_cast<int>(m_frameLowerLeft.size()));
     m_workPainter.drawPolyline(m_frameUpperRight.data(), static_cast<int>(m_frameUpperRight.size()));

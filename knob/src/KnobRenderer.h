@@ -53,8 +53,7 @@ private:
     QPen m_idlePen;
     QPen m_dragPen;
     QPen m_framePen;
-    QPainter m_workPainter;
-    QPainter m_imagePainter;
+    QPainter m_workPainter; // for the lines; kept open for the knob's life
 
     KnobGeometry m_geometry;
     TwipsScale m_scale;
