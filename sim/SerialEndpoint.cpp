@@ -67,7 +67,7 @@ void SerialEndpoint::readLine()
         responder_.log().note(responder_.channel(), QStringLiteral("address changed to %1").arg(*input.newAddress));
     if (!input.controlReplies.isEmpty()) {
         responder_.log().sent(responder_.channel(), input.controlReplies);
-        port_.write(input.controlReplies);
+        send(input.controlReplies);
     }
     for (int i = 0; i < input.overruns; ++i)
         responder_.overrun();
@@ -77,7 +77,16 @@ void SerialEndpoint::respond(const QByteArray& line)
 {
     const LineResponder::Outcome outcome = responder_.respond(line);
     if (!outcome.bytes.isEmpty())
-        port_.write(outcome.bytes);
+        send(outcome.bytes);
+}
+
+void SerialEndpoint::send(const QByteArray& bytes)
+{
+    if (port_.bytesToWrite() > MaxPendingOutput) {
+        responder_.log().note(responder_.channel(), QStringLiteral("nobody reads the line, replies dropped"));
+        port_.clear(QSerialPort::Output);
+    }
+    port_.write(bytes);
 }
 
 void SerialEndpoint::handleError(QSerialPort::SerialPortError error)

@@ -20,6 +20,8 @@ class SerialEndpoint : public QObject {
     Q_OBJECT
 public:
     static constexpr int ReopenIntervalMs = 500;
+    // Replies that pile up because nobody reads the line are dropped beyond this.
+    static constexpr qint64 MaxPendingOutput = 1024 * 1024;
 
     // rs485: answer as an RS-485 node whose address is the device's serial address.
     SerialEndpoint(CommandProcessor& processor, TrafficLog& log, InterfaceSettings& interfaces, QString device,
@@ -34,6 +36,7 @@ private:
     void handleError(QSerialPort::SerialPortError error);
     void reopen();
     void respond(const QByteArray& line);
+    void send(const QByteArray& bytes);
 
     QSerialPort port_;
     QTimer reopenTimer_;

@@ -86,7 +86,7 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
         const QString host = colon < 0 ? QString() : text.left(colon);
         bool ok = false;
         const uint port = text.mid(colon + 1).toUInt(&ok);
-        QHostAddress address(host.isEmpty() ? QStringLiteral("127.0.0.1") : host);
+        QHostAddress address(host.isEmpty() || host == u"localhost" ? QStringLiteral("127.0.0.1") : host);
         if (!ok || port > 65535 || address.isNull())
             return failure(QStringLiteral("--tcp wants HOST:PORT, got: ") + text);
         options.tcpHost = address;

@@ -48,6 +48,8 @@ void TcpEndpoint::readClient()
     for (int i = 0; i < input.overruns; ++i)
         responder_.overrun();
     for (const QByteArray& line : input.lines) {
+        if (!client_)
+            return;
         const LineResponder::Outcome outcome = responder_.respond(line);
         if (!outcome.bytes.isEmpty())
             client_->write(outcome.bytes);
