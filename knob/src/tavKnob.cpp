@@ -84,6 +84,7 @@ float tavKnob::maximum() const { return m_motion->maximum(); }
 void tavKnob::setMaximum(float maximum)
 {
     m_motion->setMaximum(maximum);
+    m_surfaceStale = true;
     emit MaxChanged();
 }
 
@@ -104,6 +105,7 @@ void tavKnob::setSlot(bool slot)
 {
     requireDesignTime();
     m_slot = slot;
+    m_surfaceStale = true;
     emit SlotChanged();
 }
 
@@ -113,6 +115,7 @@ void tavKnob::setTurns(int turns)
 {
     requireDesignTime();
     m_motion->setTurns(std::min(turns, kMaxTurns));
+    m_surfaceStale = true;
     emit TurnsChanged();
 }
 
@@ -126,7 +129,7 @@ void tavKnob::setValue(float value)
 
 QColor tavKnob::backColor()
 {
-    paintKnob();
+    repaintKnob();
     return pctBack->palette().color(QPalette::Window);
 }
 
@@ -142,6 +145,7 @@ void tavKnob::setBackColorCode(quint32 code)
     QPalette palette = pctBack->palette();
     palette.setColor(QPalette::Window, dialix::colorFromOle(code, this->palette()));
     pctBack->setPalette(palette);
+    m_surfaceStale = true;
 }
 
 QVariant tavKnob::SetPositionNoEvent(float vNewValue)
@@ -176,32 +180,31 @@ void tavKnob::fitSquare()
                                                          m_scale->toTwipsX(pctPict->width()), *m_scale);
     m_motion->setCentre(geometry.centreX, geometry.centreY, geometry.hitRadius);
     m_renderer->setGeometry(geometry, *m_scale);
-    // Whatever was drawn for the old size is stale; the coming paint of the
-    // resized pctKnob draws the current value.
-    m_presentPending = false;
+    // The coming paint of the resized pctKnob draws the current value.
+    m_surfaceStale = true;
 }
 
 void tavKnob::redraw(float knobAngle, bool dragPen, bool withFrame)
 {
     m_renderer->redraw(knobAngle, dragPen ? KnobRenderer::Pen::Drag : KnobRenderer::Pen::Idle, m_slot, withFrame,
                        pctBack->palette().color(QPalette::Window));
-    m_presentPending = true;
+    m_surfaceStale = false;
     pctKnob->update();
 }
 
-void tavKnob::paintKnob()
+void tavKnob::repaintKnob()
 {
-    m_presentPending = false;
+    m_surfaceStale = true;
     pctKnob->update();
 }
 
 void tavKnob::present()
 {
-    if (!m_presentPending)
+    if (m_surfaceStale)
         m_renderer->redraw(m_motion->angleOfValue(),
                            m_motion->dragging() ? KnobRenderer::Pen::Drag : KnobRenderer::Pen::Idle, m_slot, false,
                            pctBack->palette().color(QPalette::Window));
-    m_presentPending = false;
+    m_surfaceStale = false;
     QPainter painter(pctKnob);
     painter.drawImage(pctKnob->rect(), m_renderer->workSurface());
 }

@@ -112,6 +112,7 @@ TEST_F(KnobPicture, DottedFrameOnlyWhileDragging)
     const int dots = frameDots();
     EXPECT_GT(dots, 5);
     EXPECT_LT(dots, 31) << "dotted, not solid";
+    EXPECT_EQ(frameDots(), dots) << "another paint during the drag keeps it";
     driver.moveTo(0.6);
     EXPECT_EQ(frameDots(), dots);
     driver.release();

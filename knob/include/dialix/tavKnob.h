@@ -107,7 +107,7 @@ private:
     void setBackColorCode(quint32 code);
     void fitSquare();
     void redraw(float knobAngle, bool dragPen, bool withFrame);
-    void paintKnob();
+    void repaintKnob();
     void present();
     void pctKnob_MouseDown(const QPointF& position);
     void pctKnob_MouseMove(const QPointF& position);
@@ -124,8 +124,9 @@ private:
     bool m_slot = false;
     bool m_userMode = false;
     quint32 m_backColorCode = 0;
-    // Set when the work surface holds a drawing that pctKnob has not shown
-    // yet; a paint without one redraws at the current value.
-    bool m_presentPending = false;
+    // Set when something the picture shows changed without a redraw; the
+    // next paint of pctKnob then redraws at the current value. Otherwise a
+    // paint shows the last drawing as it is, drag frame included.
+    bool m_surfaceStale = true;
     MessageBox m_messageBox;
 };
