@@ -55,7 +55,8 @@ enum class ReadOutcome { Complete, TimedOut };
 
 void appendCapped(QByteArray& reply, const QByteArray& chunk)
 {
-    reply += chunk.first(std::min(chunk.size(), std::max<qsizetype>(0, MaxReplyBytes - reply.size())));
+    const qsizetype room = std::max<qsizetype>(0, MaxReplyBytes - reply.size());
+    reply += chunk.size() <= room ? chunk : chunk.first(room);
 }
 
 } // namespace

@@ -53,4 +53,10 @@ QByteArray QtStreamSocket::readAll()
     return socket_.readAll();
 }
 
+void QtStreamSocket::waitForReadyRead(int ms)
+{
+    if (isConnected())
+        socket_.waitForReadyRead(ms);
+}
+
 } // namespace dalto

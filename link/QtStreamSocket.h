@@ -16,6 +16,7 @@ public:
     void write(const QByteArray& bytes) override;
     qint64 bytesAvailable() const override;
     QByteArray readAll() override;
+    void waitForReadyRead(int ms) override;
 
 private:
     QTcpSocket socket_;

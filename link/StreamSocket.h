@@ -21,6 +21,9 @@ public:
     virtual void write(const QByteArray& bytes) = 0;
     virtual qint64 bytesAvailable() const = 0;
     virtual QByteArray readAll() = 0;
+    // Blocks up to ms milliseconds for input on a connected socket; returns at once
+    // otherwise.
+    virtual void waitForReadyRead(int ms) = 0;
 };
 
 } // namespace dalto

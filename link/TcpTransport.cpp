@@ -30,10 +30,28 @@ void TcpTransport::writeBytes(const QByteArray& bytes)
 
 void TcpTransport::receive(QByteArray& reply, ReceiveStyle)
 {
-    // Bytes already buffered need no wait, only the pending events.
-    context_.clock.pump(socket_.bytesAvailable() > 0 ? 0 : ReceiveSliceMs);
+    // Waiting on the socket itself wakes at the first byte of the reply; without a
+    // connection there is nothing to wait on but the events.
+    if (socket_.bytesAvailable() == 0) {
+        if (socket_.isConnected())
+            socket_.waitForReadyRead(ReceiveSliceMs);
+        else
+            context_.clock.pump(ReceiveSliceMs);
+    }
+    letEventsRun();
     if (socket_.bytesAvailable() > 0)
         reply += socket_.readAll();
+}
+
+void TcpTransport::letEventsRun()
+{
+    // Once per slice keeps the windows responsive during a long read without
+    // costing a quick reply an event-loop turn per chunk.
+    const double now = context_.clock.now();
+    if (now < eventsDueAt_)
+        return;
+    context_.clock.pump();
+    eventsDueAt_ = now + ReceiveSliceMs / 1000.0;
 }
 
 void TcpTransport::discardInput()

@@ -21,8 +21,12 @@ public:
     void discardInput() override;
 
 private:
+    // Lets pending events run, at most once per receive slice.
+    void letEventsRun();
+
     AppContext& context_;
     StreamSocket& socket_;
+    double eventsDueAt_ = 0;
 };
 
 } // namespace dalto

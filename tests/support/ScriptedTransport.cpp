@@ -54,6 +54,11 @@ public:
         device_.throwIfScripted(device_.readFault_);
         return device_.connected() ? device_.takeArrived() : QByteArray();
     }
+    void waitForReadyRead(int ms) override
+    {
+        if (device_.connected() && device_.bytesArrived() == 0)
+            device_.clock_.delay(ms);
+    }
 
 private:
     ScriptedTransport& device_;
