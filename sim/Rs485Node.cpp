@@ -117,8 +117,9 @@ void Rs485Node::finishControl(Result& result)
         return;
     const QByteArray me = addressHex(address_);
     if (unit_.startsWith('&')) {
-        // Node select: acknowledged by repeating it.
-        result.controlReplies += unit_ + '\r';
+        // Node select ("&" + address + three flag digits): acknowledged by repeating it.
+        if (unit_.size() == 6)
+            result.controlReplies += unit_ + '\r';
         return;
     }
     const auto newAddress = addressAt(3);

@@ -88,6 +88,7 @@ TEST(Rs485Node, ControlLinesAreAnsweredOnlyWhenTheyNameThisNode)
     Rs485Node node(7);
     EXPECT_EQ(feed(node, "&07800\r").result.controlReplies, "&07800\r");
     EXPECT_TRUE(feed(node, "&08810\r").result.controlReplies.isEmpty());
+    EXPECT_TRUE(feed(node, "&07\nVOLT 1\n\r").result.controlReplies.isEmpty());
 
     const auto wrongKey = feed(node, "%071299999999\r");
     EXPECT_EQ(wrongKey.result.controlReplies, "%07ERR\r");

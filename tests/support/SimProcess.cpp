@@ -4,6 +4,8 @@
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace dalto::testing {
 
 QString SimProcess::executable()
@@ -17,7 +19,8 @@ QString SimProcess::executable()
 SimProcess::SimProcess(const QStringList& arguments)
 {
     QStringList all = arguments;
-    if (!all.contains(QStringLiteral("--tcp")))
+    const bool namesTcp = std::any_of(all.cbegin(), all.cend(), [](const QString& a) { return a.startsWith("--tcp"); });
+    if (!namesTcp)
         all << QStringLiteral("--tcp") << QStringLiteral("127.0.0.1:0");
     process_.setProgram(executable());
     process_.setArguments(all);
