@@ -82,14 +82,10 @@ TEST_F(BusBytes, Rs485PacketFramesOf32WithPauses)
     EXPECT_NEAR(f1.time - before, 0.020, 1e-9);
     EXPECT_NEAR(f2.time - f1.time, 0.050, 1e-9);
     EXPECT_NEAR(f3.time - f2.time, 0.050, 1e-9);
-}
 
-TEST_F(BusBytes, Rs485PacketShortCommandIsOneFrame)
-{
-    start(4, "7");
-    const int sentBefore = int(device.writes().size());
+    // Up to 32 characters, LF included, are one frame.
     link->WriteDevice(QString(31, QLatin1Char('B')), false);
-    ASSERT_EQ(int(device.writes().size()) - sentBefore, 1);
+    EXPECT_EQ(device.writes().size(), writes.size() + 1);
     EXPECT_EQ(device.writes().back().bytes, "{07" + QByteArray(31, 'B') + "\n\r");
 }
 
@@ -166,19 +162,7 @@ TEST_F(BusBytes, SimulatedSendsNothingAndClosesWhatWasOpen)
     EXPECT_EQ(device.writes().size(), writesBefore);
 }
 
-TEST_F(BusBytes, ReinitialisingTcpClosesSocketAndPauses)
-{
-    start(2, "127.0.0.1", 5025);
-    const double before = clock.now();
-    link->InitComm();
-    const auto& e = device.events();
-    ASSERT_GE(e.size(), 3u);
-    EXPECT_EQ(e[1].kind, Kind::Close);
-    EXPECT_EQ(e[2].kind, Kind::Connect);
-    EXPECT_GE(e[2].time - before, 0.5);
-}
-
-TEST_F(BusBytes, GpibWritesAndReadsTheAddressedInstrument)
+TEST_F(BusBytes, GpibReadsTheAddressedInstrumentAndTimesOutWhenSilent)
 {
     auto bus = std::make_unique<SimulatedGpibBus>();
     bus->placeInstrument(5, "DALTO,KD15-100,0,1.0");
@@ -186,17 +170,10 @@ TEST_F(BusBytes, GpibWritesAndReadsTheAddressedInstrument)
     EXPECT_EQ(transcript.transcriptText(), "GPIB - Initialized\r\n");
     link->WriteDevice(QStringLiteral("*IDN?"), false);
     QString reply;
-    EXPECT_EQ(link->ReadDevice(reply, 2, true), 21);
+    EXPECT_EQ(link->ReadDevice(reply, 2, false), 21);
     EXPECT_EQ(reply, "DALTO,KD15-100,0,1.0\n");
-    EXPECT_TRUE(transcript.transcriptText().endsWith("DALTO,KD15-100,0,1.0\n"));
-}
 
-TEST_F(BusBytes, GpibSilentInstrumentPromptsThenTimesOut)
-{
-    auto bus = std::make_unique<SimulatedGpibBus>();
-    bus->placeInstrument(5, "DALTO");
-    start(0, "5", 0, std::move(bus));
-    QString reply;
+    // Nothing asked, nothing to read: the layer prompts, then the link times out.
     EXPECT_EQ(link->ReadDevice(reply, 2, false), -1);
     EXPECT_EQ(prompts.messageTexts(), QStringList({"Device Timeout on Address: 5 Continue?", TimedOutText}));
     EXPECT_EQ(context.state.BusCode, 5);

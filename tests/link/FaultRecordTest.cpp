@@ -69,22 +69,20 @@ TEST_F(FaultRecord, ReadFaultOfEachVariant)
     EXPECT_EQ(debugLog(), record("Read Error:").repeated(3));
 }
 
-TEST_F(FaultRecord, ReadingAClosedPortIsAFault)
+TEST_F(FaultRecord, UsingABusThatIsNotOpenIsAFault)
 {
     start(5);
     context.state.BusCode = 1;
     QString reply;
     EXPECT_EQ(link->ReadDevice(reply, 1, false), 0);
-    EXPECT_TRUE(debugLog().startsWith("\"Read Error:\r\n"));
     EXPECT_EQ(context.state.BusCode, 5);
-}
 
-TEST_F(FaultRecord, TcpWriteWithoutConnectionIsAFault)
-{
     device.refuseConnections();
-    start(2, "127.0.0.1", 5025);
+    context.state.BusCode = 2;
+    link->InitComm();
     EXPECT_EQ(link->WriteDevice(QStringLiteral("*IDN?"), false), 0);
-    EXPECT_TRUE(debugLog().startsWith("\"Write Error:\r\n"));
+    EXPECT_TRUE(debugLog().startsWith("\"Read Error:\r\n"));
+    EXPECT_TRUE(debugLog().endsWith("\"\r\n\"Write Error:\r\nError Description: not open\r\nError Source : ScriptedTransport\r\nError #: 8012\"\r\n"));
     EXPECT_EQ(context.state.BusCode, 5);
 }
 
@@ -103,22 +101,20 @@ TEST_F(FaultRecord, MissingGpibLibraryIsAnInitialisationFault)
 
 TEST_F(FaultRecord, UnwritableRecordFileNeverStopsTheLink)
 {
-    // A folder where the file should be cannot be opened for appending, not even by root.
-    ASSERT_TRUE(QDir(folder.path()).mkdir("debug.txt"));
-    device.failNextOpen(fault);
-    EXPECT_FALSE(start(1));
-    EXPECT_EQ(prompts.messageTexts(), QStringList{NotFoundText});
-    EXPECT_EQ(context.state.BusCode, 5);
-}
-
-TEST_F(FaultRecord, FullDiskLosesTheRecordButNotTheLink)
-{
-    ASSERT_TRUE(QFile::link("/dev/full", context.paths.debugLogFile()));
-    device.failNextOpen(fault);
-    EXPECT_FALSE(start(1));
-    EXPECT_EQ(context.state.BusCode, 5);
-    QString reply;
-    EXPECT_EQ(link->ReadDevice(reply, 1, false), 7);
+    // A folder in the file's place cannot be opened for appending, not even by root;
+    // /dev/full accepts the open and fails the write like a full disk.
+    for (const bool fullDisk : {false, true}) {
+        QDir(folder.path()).rmdir("debug.txt");
+        QFile::remove(context.paths.debugLogFile());
+        ASSERT_TRUE(fullDisk ? QFile::link("/dev/full", context.paths.debugLogFile())
+                             : QDir(folder.path()).mkdir("debug.txt"));
+        device.failNextOpen(fault);
+        EXPECT_FALSE(start(1));
+        EXPECT_EQ(context.state.BusCode, 5);
+        QString reply;
+        EXPECT_EQ(link->ReadDevice(reply, 1, false), 7);
+    }
+    EXPECT_EQ(prompts.messageTexts(), QStringList({NotFoundText, NotFoundText}));
 }
 
 } // namespace

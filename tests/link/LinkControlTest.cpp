@@ -22,15 +22,6 @@ TEST_F(LinkControl, KeepAliveSendsLfOnlyOnAConnectedIdleTcpLink)
     EXPECT_EQ(device.written(), "\n");
 }
 
-TEST_F(LinkControl, KeepAliveWaitsForTheConnection)
-{
-    device.refuseConnections();
-    start(2, "127.0.0.1", 5025);
-    link->KeepAlive();
-    EXPECT_TRUE(device.written().isEmpty());
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
 TEST_F(LinkControl, DelayWaitsTenMillisecondsPerUnit)
 {
     start(5);
@@ -42,16 +33,22 @@ TEST_F(LinkControl, DelayWaitsTenMillisecondsPerUnit)
     EXPECT_NEAR(clock.now() - before, 0.001, 1e-9);
 }
 
-TEST_F(LinkControl, SwitchingBusesClosesTheSerialPort)
+TEST_F(LinkControl, InitCommClosesThePreviousConnectionFirst)
 {
     start(1);
     context.state.BusCode = 2;
     link->InitComm();
+    double before = clock.now();
+    link->InitComm();
     const auto& e = device.events();
-    ASSERT_EQ(e.size(), 3u);
+    ASSERT_EQ(e.size(), 5u);
     EXPECT_EQ(e[1].kind, WireEvent::Kind::Close);
     EXPECT_EQ(e[1].channel, Channel::Serial);
     EXPECT_EQ(e[2].kind, WireEvent::Kind::Connect);
+    // A socket gets half a second to close before the next connection.
+    EXPECT_EQ(e[3].kind, WireEvent::Kind::Close);
+    EXPECT_EQ(e[3].channel, Channel::Socket);
+    EXPECT_GE(e[4].time - before, 0.5);
 }
 
 TEST_F(LinkControl, ControlExchangeOnClosedLineIsLoggedNotThrown)
