@@ -60,8 +60,7 @@ tavKnob::tavKnob(QWidget* parent)
     m_renderer = std::make_unique<KnobRenderer>(picture);
 
     InitProperties();
-    const int side = m_scale->toPixelsX(kDefaultSideTwips);
-    resize(side, side);
+    resize(sizeHint());
     fitSquare();
 }
 
@@ -160,6 +159,9 @@ QVariant tavKnob::SetPositionNoEvent(float vNewValue)
 void tavKnob::TransparentBlt()
 {
     m_renderer->transparentBlt(pctBack->palette().color(QPalette::Window));
+    // Only the bare picture is on the work surface now; what is shown comes
+    // from a full redraw.
+    m_surfaceStale = true;
 }
 
 void tavKnob::resizeEvent(QResizeEvent*)
@@ -184,10 +186,15 @@ void tavKnob::fitSquare()
     m_surfaceStale = true;
 }
 
-void tavKnob::redraw(float knobAngle, bool dragPen, bool withFrame)
+void tavKnob::compose(float knobAngle, bool dragPen, bool withFrame)
 {
     m_renderer->redraw(knobAngle, dragPen ? KnobRenderer::Pen::Drag : KnobRenderer::Pen::Idle, m_slot, withFrame,
                        pctBack->palette().color(QPalette::Window));
+}
+
+void tavKnob::redraw(float knobAngle, bool dragPen, bool withFrame)
+{
+    compose(knobAngle, dragPen, withFrame);
     m_surfaceStale = false;
     pctKnob->update();
 }
@@ -201,9 +208,7 @@ void tavKnob::repaintKnob()
 void tavKnob::present()
 {
     if (m_surfaceStale)
-        m_renderer->redraw(m_motion->angleOfValue(),
-                           m_motion->dragging() ? KnobRenderer::Pen::Drag : KnobRenderer::Pen::Idle, m_slot, false,
-                           pctBack->palette().color(QPalette::Window));
+        compose(m_motion->angleOfValue(), m_motion->dragging(), false);
     m_surfaceStale = false;
     QPainter painter(pctKnob);
     painter.drawImage(pctKnob->rect(), m_renderer->workSurface());

@@ -33,17 +33,6 @@ TEST(KnobProperties, DispatchInterfaceIsReachableByNameAlone)
     EXPECT_FALSE(knob.property("Enabled").toBool());
 }
 
-TEST(KnobProperties, NewInstanceDefaults)
-{
-    tavKnob knob;
-    EXPECT_TRUE(knob.knobEnabled());
-    EXPECT_EQ(knob.minimum(), 0.0f);
-    EXPECT_EQ(knob.maximum(), 100.0f);
-    EXPECT_FALSE(knob.slot());
-    EXPECT_EQ(knob.turns(), 5);
-    EXPECT_EQ(knob.value(), 0.0f);
-}
-
 TEST(KnobProperties, ValueOutOfRangeIsRefusedButStillRaisesChange)
 {
     tavKnob knob;
@@ -75,15 +64,6 @@ TEST(KnobProperties, MinIsNeverStoredAndTellsTheUser)
     knob.setProperty("Min", 5.0f);
     EXPECT_EQ(knob.minimum(), 0.0f);
     EXPECT_EQ(shown, (QStringList{"Min value always zero", "Dialix - Knob"}));
-}
-
-TEST(KnobProperties, TurnsAreCappedAtTen)
-{
-    tavKnob knob;
-    QSignalSpy turnsChanged(&knob, &tavKnob::TurnsChanged);
-    knob.setProperty("Turns", 12);
-    EXPECT_EQ(knob.turns(), 10);
-    EXPECT_EQ(turnsChanged.count(), 1);
 }
 
 TEST(KnobProperties, DesignTimeOnlyPropertiesRaise382InUserMode)
@@ -139,6 +119,8 @@ TEST(KnobProperties, StoredPropertiesRoundTrip)
 TEST(KnobProperties, MissingKeysGetTheStoredDefaults)
 {
     tavKnob knob;
+    EXPECT_EQ(knob.turns(), 5) << "a new instance";
+    EXPECT_FALSE(knob.slot());
     knob.ReadProperties(PropertyBag());
     EXPECT_EQ(knob.turns(), 10) << "a stored knob without the key, unlike a new one";
     EXPECT_TRUE(knob.slot()) << "the integer default 100 reads as True";
@@ -153,9 +135,10 @@ TEST(KnobProperties, MissingKeysGetTheStoredDefaults)
     EXPECT_EQ(static_cast<quint32>(saved.read("BackColor", {}).toInt()), 0x8000000Au);
 }
 
-TEST(KnobProperties, KeysMatchWithoutRegardToCaseAndTurnsAreNotCappedOnRead)
+TEST(KnobProperties, KeysMatchWithoutRegardToCaseAndOnlyAssignedTurnsAreCapped)
 {
     tavKnob knob;
+    QSignalSpy turnsChanged(&knob, &tavKnob::TurnsChanged);
     PropertyBag stored;
     stored.write("TURNS", 12);
     stored.write("max", 7.0f);
@@ -164,7 +147,9 @@ TEST(KnobProperties, KeysMatchWithoutRegardToCaseAndTurnsAreNotCappedOnRead)
     EXPECT_EQ(knob.turns(), 12);
     EXPECT_EQ(knob.maximum(), 7.0f);
     EXPECT_FALSE(knob.slot());
-    knob.setTurns(12);
+    EXPECT_EQ(turnsChanged.count(), 0);
+    knob.setProperty("Turns", 12);
     EXPECT_EQ(knob.turns(), 10);
+    EXPECT_EQ(turnsChanged.count(), 1);
 }
 } // namespace

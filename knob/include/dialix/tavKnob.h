@@ -106,6 +106,7 @@ private:
     void requireDesignTime() const;
     void setBackColorCode(quint32 code);
     void fitSquare();
+    void compose(float knobAngle, bool dragPen, bool withFrame);
     void redraw(float knobAngle, bool dragPen, bool withFrame);
     void repaintKnob();
     void present();
