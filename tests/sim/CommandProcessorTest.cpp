@@ -220,3 +220,21 @@ TEST_F(CommandProcessorTest, UnderstandsEveryCommandTheProgramSends)
         }
     }
 }
+
+TEST_F(CommandProcessorTest, SimulationCommandsChangeTheLoadAndRaiseFaults)
+{
+    send("VOLT 10;CURR 20;OUTP:START");
+    EXPECT_EQ(send("MEAS:CURR?"), "1.000");
+    send("SIM:LOAD 0.25");
+    // 10 V into 0.25 ohm would draw 40 A: the 20 A limit takes over.
+    EXPECT_EQ(send("MEAS:VOLT?;MEAS:CURR?"), "5.000;20.000");
+    send("SIM:LOAD 0");
+    EXPECT_EQ(nextError(), "-222,\"Data out of range\"");
+
+    send("SIMulation:FAULt 16");
+    EXPECT_EQ(send("<>STA"), "0,0,848,290,0");
+    send("OUTP:START");
+    EXPECT_EQ(nextError(), "-221,\"Settings conflict\"");
+    send("OUTP:PROT:CLE;OUTP:START");
+    EXPECT_EQ(send("OUTP?"), "1");
+}
