@@ -63,7 +63,6 @@ public:
 
     // *ESR?: reading clears the register.
     int takeEventStatus();
-    int eventStatus() const { return esr_; }
     // *STB?: MAV when a reply is already waiting, ESB from ESR and ESE, MSS when
     // any enabled summary bit is set.
     int statusByte(bool messageAvailable) const;

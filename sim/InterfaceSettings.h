@@ -35,7 +35,6 @@ public:
     // reader looking for "Hardware Rev." finds the revision after it.
     QString moduleVersion() const;
     void setHardwareRevision(const QString& revision) { hardwareRevision_ = revision; }
-    const QString& hardwareRevision() const { return hardwareRevision_; }
     const QString& serialNumber() const { return serialNumber_; }
     void setSerialNumber(const QString& serial) { serialNumber_ = serial; }
 

@@ -13,8 +13,8 @@ using scpi::formatValue;
 
 CommandResult reply(const QString& text) { return {scpi_error::None, text}; }
 CommandResult reply(int number) { return reply(QString::number(number)); }
-CommandResult failure(int error) { return {error, std::nullopt}; }
-CommandResult outcome(int error) { return {error, std::nullopt}; }
+// No reply; error 0 when the command was taken.
+CommandResult status(int error) { return {error, std::nullopt}; }
 CommandResult done() { return {}; }
 
 // Builders for the many settings that are one number, one whole number or one
@@ -35,9 +35,9 @@ CommandHandler numberSetting(NumberSetter set)
 {
     return [set](Device& d, const QString& args) {
         if (args.isEmpty())
-            return failure(scpi_error::MissingParameter);
+            return status(scpi_error::MissingParameter);
         const auto value = scpi::toNumber(args);
-        return value ? outcome(set(d, *value)) : failure(scpi_error::IllegalParameterValue);
+        return value ? status(set(d, *value)) : status(scpi_error::IllegalParameterValue);
     };
 }
 
@@ -50,9 +50,9 @@ CommandHandler integerSetting(IntegerSetter set)
 {
     return [set](Device& d, const QString& args) {
         if (args.isEmpty())
-            return failure(scpi_error::MissingParameter);
+            return status(scpi_error::MissingParameter);
         const auto value = scpi::toInteger(args);
-        return value ? outcome(set(d, *value)) : failure(scpi_error::IllegalParameterValue);
+        return value ? status(set(d, *value)) : status(scpi_error::IllegalParameterValue);
     };
 }
 
@@ -65,10 +65,10 @@ CommandHandler switchSetting(SwitchSetter set)
 {
     return [set](Device& d, const QString& args) {
         if (args.isEmpty())
-            return failure(scpi_error::MissingParameter);
+            return status(scpi_error::MissingParameter);
         const auto on = scpi::toBoolean(args);
         if (!on)
-            return failure(scpi_error::IllegalParameterValue);
+            return status(scpi_error::IllegalParameterValue);
         set(d, *on);
         return done();
     };
@@ -78,7 +78,7 @@ CommandHandler action(void (*run)(Device&))
 {
     return [run](Device& d, const QString& args) {
         if (!args.isEmpty())
-            return failure(scpi_error::ParameterNotAllowed);
+            return status(scpi_error::ParameterNotAllowed);
         run(d);
         return done();
     };
@@ -88,8 +88,8 @@ CommandHandler checkedAction(int (*run)(Device&))
 {
     return [run](Device& d, const QString& args) {
         if (!args.isEmpty())
-            return failure(scpi_error::ParameterNotAllowed);
-        return outcome(run(d));
+            return status(scpi_error::ParameterNotAllowed);
+        return status(run(d));
     };
 }
 
@@ -142,7 +142,7 @@ CommandResult potQuery(Device& d, const QString& args)
     const auto number = scpi::toInteger(args);
     const auto value = number ? d.calibration.pot(*number) : std::nullopt;
     if (!value)
-        return failure(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::DataOutOfRange);
+        return status(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::DataOutOfRange);
     return reply(*value);
 }
 
@@ -150,19 +150,19 @@ CommandResult potSetting(Device& d, const QString& args)
 {
     const QStringList parts = scpi::splitParameters(args);
     if (parts.size() != 2)
-        return failure(scpi_error::MissingParameter);
+        return status(scpi_error::MissingParameter);
     const auto number = scpi::toInteger(parts[0]);
     const auto value = scpi::toInteger(parts[1]);
     if (!number || !value)
-        return failure(scpi_error::IllegalParameterValue);
-    return outcome(d.calibration.setPot(*number, *value));
+        return status(scpi_error::IllegalParameterValue);
+    return status(d.calibration.setPot(*number, *value));
 }
 
 CommandResult passwordSetting(Device& d, const QString& args)
 {
     if (args.isEmpty())
-        return failure(scpi_error::MissingParameter);
-    return outcome(d.calibration.enterPassword(scpi::toText(args)) ? scpi_error::None
+        return status(scpi_error::MissingParameter);
+    return status(d.calibration.enterPassword(scpi::toText(args)) ? scpi_error::None
                                                                    : scpi_error::IllegalParameterValue);
 }
 
@@ -170,12 +170,12 @@ CommandResult modulationSelectSetting(Device& d, const QString& args)
 {
     const QStringList parts = scpi::splitParameters(args);
     if (parts.size() != 2)
-        return failure(scpi_error::MissingParameter);
+        return status(scpi_error::MissingParameter);
     const auto input = scpi::toInteger(parts[0]);
     const auto type = scpi::toInteger(parts[1]);
     if (!input || !type)
-        return failure(scpi_error::IllegalParameterValue);
-    return outcome(d.modulation.select(*input, *type));
+        return status(scpi_error::IllegalParameterValue);
+    return status(d.modulation.select(*input, *type));
 }
 
 QString modulationRowText(const Device& d, int row)
@@ -190,7 +190,7 @@ CommandResult modulationRowQuery(Device& d, const QString& args)
         return reply(QStringLiteral("No table selected"));
     const auto row = scpi::toInteger(args);
     if (!row || !ModulationTable::validRow(*row))
-        return failure(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::DataOutOfRange);
+        return status(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::DataOutOfRange);
     return reply(modulationRowText(d, *row));
 }
 
@@ -200,28 +200,28 @@ CommandResult modulationRowSetting(Device& d, const QString& args)
     static const QRegularExpression form(QStringLiteral("^(\\S+?)\\s*\\(([^,()]*),([^,()]*)\\)$"));
     const auto match = form.match(args.trimmed());
     if (!match.hasMatch())
-        return failure(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::SyntaxError);
+        return status(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::SyntaxError);
     const auto row = scpi::toInteger(match.captured(1));
     const auto vmod = scpi::toNumber(match.captured(2));
     const auto value = scpi::toNumber(match.captured(3));
     if (!row || !vmod || !value)
-        return failure(scpi_error::IllegalParameterValue);
-    return outcome(d.modulation.setRow(*row, {*vmod, *value}));
+        return status(scpi_error::IllegalParameterValue);
+    return status(d.modulation.setRow(*row, {*vmod, *value}));
 }
 
 CommandResult memorySetting(Device& d, const QString& args, int (SupplyModel::*operation)(int))
 {
     if (args.isEmpty())
-        return failure(scpi_error::MissingParameter);
+        return status(scpi_error::MissingParameter);
     const auto memory = scpi::toInteger(args);
-    return memory ? outcome((d.supply.*operation)(*memory)) : failure(scpi_error::IllegalParameterValue);
+    return memory ? status((d.supply.*operation)(*memory)) : status(scpi_error::IllegalParameterValue);
 }
 
 CommandResult faultInjection(Device& d, const QString& args)
 {
     const auto faults = scpi::toInteger(args);
     if (!faults || *faults < 0)
-        return failure(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::IllegalParameterValue);
+        return status(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::IllegalParameterValue);
     d.supply.injectFaults(static_cast<uint32_t>(*faults));
     return done();
 }
@@ -284,19 +284,19 @@ std::vector<ScpiCommand> buildTable()
         [](Device& d, const QString& args) {
             const auto on = scpi::toBoolean(args);
             if (!on)
-                return failure(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::IllegalParameterValue);
+                return status(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::IllegalParameterValue);
             if (!*on) {
                 d.supply.stop();
                 return done();
             }
-            return outcome(d.supply.start());
+            return status(d.supply.start());
         });
     add("OUTPut:ARM", switchQuery([](const Device& d) { return d.supply.armed(); }),
         [](Device& d, const QString& args) {
             const auto on = scpi::toBoolean(args);
             if (!on)
-                return failure(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::IllegalParameterValue);
-            return outcome(d.supply.setArmed(*on));
+                return status(args.isEmpty() ? scpi_error::MissingParameter : scpi_error::IllegalParameterValue);
+            return status(d.supply.setArmed(*on));
         });
     add("OUTPut:PROTection:CLEar", {}, action([](Device& d) { d.supply.clearProtection(); }));
 
@@ -313,8 +313,8 @@ std::vector<ScpiCommand> buildTable()
     add("SYSTem:ERRor[:NEXT]", [](Device& d, const QString&) { return reply(d.events.takeError()); }, {});
     add("SYSTem:VERSion", textQuery([](const Device& d) { return d.versionText(); }),
         [](Device& d, const QString& args) {
-            return args.isEmpty() ? failure(scpi_error::MissingParameter)
-                                  : outcome(d.calibration.setFirmwareVersion(scpi::toText(args)));
+            return args.isEmpty() ? status(scpi_error::MissingParameter)
+                                  : status(d.calibration.setFirmwareVersion(scpi::toText(args)));
         });
     add("STATus:OPERation:CONDition",
         [](Device& d, const QString&) { return reply(static_cast<int>(d.supply.statusWord())); }, {});
