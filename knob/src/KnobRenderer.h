@@ -37,14 +37,16 @@ public:
     // A full redraw at a knob angle (0 = indicator up, clockwise).
     void redraw(float knobAngle, Pen pen, bool withSlot, bool withFrame, const QColor& back);
 
+    // The picture over the background, nothing else.
     void transparentBlt(const QColor& back);
-    // dx, dy: the slot's half length along each axis, twips.
-    void drawSlot(int dx, int dy, Pen pen);
-    void drawFrame();
 
     const QImage& workSurface() const { return m_work; }
 
 private:
+    // dx, dy: the slot's half length along each axis, twips.
+    void drawSlot(int dx, int dy, Pen pen);
+    void drawFrame();
+
     QImage m_picture;
     QImage m_work;
     QImage m_image;
