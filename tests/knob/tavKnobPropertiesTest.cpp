@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 using dialix::PropertyBag;
@@ -31,6 +33,28 @@ TEST(KnobProperties, DispatchInterfaceIsReachableByNameAlone)
     knob.setProperty("Enabled", false);
     EXPECT_TRUE(knob.isEnabled());
     EXPECT_FALSE(knob.property("Enabled").toBool());
+}
+
+TEST(KnobProperties, EveryStoredAssignmentNotifiesItsOwnPropertyOnly)
+{
+    tavKnob knob;
+    knob.setMessageBox([](const QString&, const QString&) {});
+    const QMetaObject* meta = knob.metaObject();
+    const QVariantMap assignments{{"Enabled", false}, {"Max", 50.0f}, {"Slot", true},
+                                  {"Turns", 4},       {"Value", 5.0f}, {"BackColor", QColor(Qt::red)}};
+    for (auto it = assignments.cbegin(); it != assignments.cend(); ++it) {
+        SCOPED_TRACE(it.key().toStdString());
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+            if (meta->property(i).hasNotifySignal())
+                spies.push_back(std::make_unique<QSignalSpy>(&knob, meta->property(i).notifySignal()));
+        ASSERT_EQ(spies.size(), assignments.size());
+        knob.setProperty(it.key().toUtf8(), it.value());
+        for (const auto& spy : spies) {
+            const bool own = spy->signal() == it.key().toUtf8() + "Changed()";
+            EXPECT_EQ(spy->count(), own ? 1 : 0) << spy->signal().constData();
+        }
+    }
 }
 
 TEST(KnobProperties, ValueOutOfRangeIsRefusedButStillRaisesChange)
