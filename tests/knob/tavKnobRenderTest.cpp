@@ -24,20 +24,21 @@ protected:
         driver.storeAsPanelKnob(10, true);
     }
 
-    static int countInColumn(const QImage& image, int x, int fromY, int toY, QRgb colour)
+    // Pixels of one colour on a horizontal or vertical line, ends included.
+    static int countOnLine(const QImage& image, QLine line, QRgb colour)
     {
+        const QPoint step((line.dx() > 0) - (line.dx() < 0), (line.dy() > 0) - (line.dy() < 0));
         int count = 0;
-        for (int y = fromY; y <= toY; ++y)
-            count += image.pixel(x, y) == colour;
-        return count;
+        for (QPoint p = line.p1();; p += step) {
+            count += image.pixel(p) == colour;
+            if (p == line.p2())
+                return count;
+        }
     }
 
     static int countInRow(const QImage& image, int y, int fromX, int toX, QRgb colour)
     {
-        int count = 0;
-        for (int x = fromX; x <= toX; ++x)
-            count += image.pixel(x, y) == colour;
-        return count;
+        return countOnLine(image, QLine(fromX, y, toX, y), colour);
     }
 
     KnobDriver driver;
@@ -91,7 +92,7 @@ TEST_F(KnobPicture, SlotStopsSixPixelsShortOfTheRim)
         QVector<int> along;
         for (int i = 0; i < kPictureSide; ++i)
             if ((value == 0.0f ? countInRow(shown, i, 0, kPictureSide - 1, kBlack)
-                               : countInColumn(shown, i, 0, kPictureSide - 1, kBlack))
+                               : countOnLine(shown, QLine(i, 0, i, kPictureSide - 1), kBlack))
                 > 0)
                 along << i;
         ASSERT_FALSE(along.isEmpty());
