@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 
+#include <unistd.h>
+
 namespace dalto::testing {
 
 inline void writeText(const QString& path, const QByteArray& text)
@@ -20,7 +22,10 @@ inline QByteArray readText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Permission bits do not stop the superuser, so tests of write-protection skip then.
-bool runningAsSuperuser();
+// Permission bits do not stop the superuser, so tests of write protection skip then.
+inline bool runningAsSuperuser()
+{
+    return geteuid() == 0;
+}
 
 } // namespace dalto::testing
