@@ -31,8 +31,8 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// Digits of base from text[pos] on, leading zeros ignored. Empty when more than
-// 32 bits are needed.
+// The digits of base from text[pos] on, up to the first other character. Empty when
+// the value needs more than 32 bits; *exact gets the value in any case.
 std::optional<uint32_t> radixDigits(const QString& text, qsizetype pos, int base, double* exact = nullptr)
 {
     double full = 0;
@@ -86,9 +86,7 @@ double decimalPrefix(const QString& text)
     if (number.front() == '.')
         number.insert(number.begin(), '0');
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range)
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range)
         value = number.find("e-") != std::string::npos ? 0.0 : std::numeric_limits<double>::infinity();
     return negative ? -value : value;
 }
