@@ -23,11 +23,17 @@ inline constexpr int16_t Calibration = 10;
 
 inline constexpr int16_t NoItem = -1;
 
+// Values of RunState.
+namespace runstate {
+inline constexpr int16_t Standby = 3;
+inline constexpr int16_t OutputOn = 4;
+} // namespace runstate
+
 struct FrontPanelFields {
     int16_t MenuState = menustate::Idle;
     int16_t MenuItem = NoItem;   // item within menu 9 or 10; NoItem at menu level
     int16_t MenuMode = 0;        // third number of the "<>CHG" notice
-    int16_t RunState = 3;        // 3 standby, 4 output on; the poll keeps it
+    int16_t RunState = runstate::Standby; // the poll keeps it
     int16_t SavedState = menustate::Idle; // MenuState while a hold key is held
     float EditValue = 0;         // the value being edited in a menu
     QString EditFormat;          // its display format ("0" for the pots)
