@@ -1,0 +1,105 @@
+#include "Application.h"
+
+#include "PanelWindow.h"
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+#include "frmAbout.h"
+#include "frmComm.h"
+#include "link/DeviceLink.h"
+
+namespace dalto {
+
+Application::Application(Clock& clock, Prompts& prompts, Paths paths, LinkBackendsFactory backends)
+    : context_(clock, prompts, std::move(paths))
+{
+    context_.endProgram = [this] { endProgram(); };
+    link_ = std::make_unique<DeviceLink>(context_, backends(context_));
+    comm_ = std::make_unique<frmComm>(*this);
+    windows_ = std::make_unique<WindowRegistry>(*this);
+}
+
+Application::~Application()
+{
+    // Windows go before the link and the transcript they may point at.
+    windows_.reset();
+    context_.state.Transcript = nullptr;
+    comm_.reset();
+}
+
+void Application::start()
+{
+    comm_->Form_Load();
+}
+
+PanelWindow* Application::currentPanel() const
+{
+    return qobject_cast<PanelWindow*>(context_.state.CurrentPanel.data());
+}
+
+PanelWindow* Application::showPanel(const QString& name)
+{
+    PanelWindow* panel = windows_->load(name);
+    if (panel)
+        panel->show();
+    return panel;
+}
+
+PanelWindow* Application::switchPanel(PanelWindow& from, const QString& to)
+{
+    PanelWindow* next = showPanel(to);
+    if (!next || next == &from)
+        return next;
+    from.Switching = true;
+    if (PanelWindow* current = currentPanel())
+        windows_->unload(current->windowName());
+    context_.state.CurrentPanel = next;
+    from.Switching = false;
+    return next;
+}
+
+QString Application::available(const QString& name) const
+{
+    return windows_->isRegistered(name) ? name : window::frmCommand;
+}
+
+QString Application::virtualPanelName() const
+{
+    return available(window::virtualPanelFor(context_.state.SystemType));
+}
+
+bool Application::hasVirtualPanels() const
+{
+    return windows_->isRegistered(window::virtualPanelFor(context_.state.SystemType));
+}
+
+void Application::runSetup(PanelWindow& caller)
+{
+    if (setupHook_)
+        setupHook_(caller);
+}
+
+void Application::showAbout(PanelWindow& caller)
+{
+    frmAbout about(context_, &caller);
+    about.sTitle_Frm = caller.aboutTitle();
+    about.sTitle = QStringLiteral("Dalto");
+    about.Form_Load();
+    about.exec();
+}
+
+void Application::endProgram()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    comm_->tcpTimer->stop();
+    emit programEnded();
+}
+
+void Application::unloadCommAndEnd()
+{
+    comm_->Form_Unload();
+    endProgram();
+}
+
+} // namespace dalto

@@ -1,0 +1,57 @@
+#pragma once
+// The menu bar every panel carries: File (Exit), View (the panels), Communication
+// (Simulate Inst, Setup) and About. The builder only makes the items; each panel
+// family connects its own handlers (ToolPanel for the tool panels).
+//
+// Items are disabled when they cannot work in this build: the panel's own item,
+// items of panels that are not registered, Setup while no setup hook is set.
+
+#include <QString>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace dalto {
+
+class Application;
+
+enum class PanelFamily {
+    Tool,    // the Communication menu is named mnuComm
+    Virtual, // the Communication menu is named mnuCommunication
+};
+
+struct PanelMenuStyle {
+    PanelFamily family = PanelFamily::Tool;
+    bool accelerators = false;   // "&File" with "E&xit"
+    bool shortCaptions = false;  // "Command" and "Registers"
+    bool withModulation = true;  // frmHB has no Modulation item
+};
+
+struct PanelMenu {
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuView = nullptr;
+    QMenu* mnuComm = nullptr; // mnuComm or mnuCommunication by family
+    QAction* mnuExit = nullptr;
+    QAction* mnuVirtual = nullptr;
+    QAction* mnuCommand = nullptr;
+    QAction* mnuRegisters = nullptr;
+    QAction* mnuCalibration = nullptr;
+    QAction* mnuFirmware = nullptr;
+    QAction* mnuModulation = nullptr; // null without a Modulation item
+    QAction* mnuSimulate = nullptr;
+    QAction* mnuSetup = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    // The View item that shows the panel of that window name (null for others).
+    QAction* viewItemFor(const QString& windowName) const;
+};
+
+// Builds the menu bar of window (a panel registered as ownWindowName).
+PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, const Application& app,
+                         const PanelMenuStyle& style = {});
+
+// mnuModulation follows the supply type: usable only for types 2, 3 and 4.
+void applyModulationRule(const PanelMenu& menu, const Application& app);
+
+} // namespace dalto

@@ -1,0 +1,17 @@
+#include "ToolPanels.h"
+
+#include "app/Application.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "frmCommand.h"
+#include "frmRegisters.h"
+
+namespace dalto {
+
+void registerToolPanels(Application& app)
+{
+    app.windows().registerPanel(window::frmCommand, [](Application& a) { return new frmCommand(a); });
+    app.windows().registerPanel(window::frmRegisters, [](Application& a) { return new frmRegisters(a); });
+}
+
+} // namespace dalto
