@@ -1,0 +1,295 @@
+// START and STOP, the set keys, the hold keys, the arrow keys, CLEAR, the knobs
+// and the transcript keys.
+#include "frmKD.h"
+
+#include "ArrowRepeat.h"
+#include "ReadoutValue.h"
+#include "SimulatedStatus.h"
+#include "app/Application.h"
+#include "app/TranscriptBox.h"
+#include "core/LegacyNumbers.h"
+#include "core/PickFile.h"
+#include "link/DeviceLink.h"
+#include "panels/front/menu/MenuItems.h"
+#include "protocol/DeviceSettings.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <dialix/tavKnob.h>
+
+namespace dalto::front {
+
+namespace ms = menu::menustate;
+
+namespace {
+constexpr int HoldReleaseDelayMs = 400;
+constexpr int ImmediateMs = 1;
+constexpr int PumpSliceMs = 10;
+} // namespace
+
+void frmKD::waitProcessingEvents(double seconds)
+{
+    const QPointer<frmKD> self(this);
+    const double start = clock().now();
+    while (self && clock().now() - start < seconds)
+        clock().pump(PumpSliceMs);
+}
+
+void frmKD::cmdStart_Click()
+{
+    auto& f = fields();
+    const bool potSelected = f.MenuState == ms::Calibration && menu::IsPotItem(f.MenuItem);
+    if (f.MenuState == ms::Calibration && f.MenuItem > menu::calitem::Pots - 1)
+        return;
+    if (f.MenuState == ms::Idle || potSelected) {
+        tmrInfo->stop();
+        f.RunState = runstate::OutputOn;
+        link().WriteDevice(QStringLiteral("OUTP:START"), f.DebugMode);
+        setInfoTimerEnabled(true);
+    }
+    state().SimStatus = SimStatusAfterStart(state().SimStatus);
+}
+
+void frmKD::cmdStop_Click()
+{
+    auto& f = fields();
+    tmrInfo->stop();
+    f.RunState = runstate::Standby;
+    link().WriteDevice(QStringLiteral("OUTP:STOP"), f.DebugMode);
+    link().WriteDevice(QStringLiteral("<>IGN 0"), f.DebugMode);
+    state().SimStatus = SimStatusAfterStop(state().SimStatus);
+    if (f.MenuState < ms::Config || (f.MenuState > ms::Config && f.MenuItem != menu::NoItem))
+        setInfoTimerEnabled(true);
+}
+
+std::optional<float> frmKD::typeSetPoint(const SetKey& key)
+{
+    SharedState& s = state();
+    const QString typed = app().context().prompts.inputValue(
+        QString::fromLatin1(key.title), menu::NumberText(s.DeviceState[size_t(key.index)]));
+    if (typed.isEmpty())
+        return std::nullopt;
+    auto& f = fields();
+    link().WriteDevice(QString::fromLatin1(key.command) + typed, f.DebugMode);
+    const float stored = ClampValue(typed, s.Ratings[size_t(key.upper)],
+                                    key.lower < 0 ? 0.0f : s.Ratings[size_t(key.lower)]);
+    s.DeviceState[size_t(key.index)] = stored;
+    SaveDeviceState(s);
+    if (tavKnob* knob = knobFor(key.index))
+        knob->SetPositionNoEvent(stored);
+
+    const QPointer<frmKD> self(this);
+    const int16_t before = f.MenuState;
+    f.MenuState = key.displayState;
+    waitProcessingEvents(key.displayMs / 1000.0);
+    if (!self)
+        return stored;
+    f.MenuState = before;
+    link().WriteDevice(QStringLiteral("<>CHG %1,%2,0").arg(f.MenuState).arg(f.MenuItem), f.DebugMode);
+    return stored;
+}
+
+void frmKD::cmdVolt_Click()
+{
+    typeSetPoint({"Voltage Set", "VOLT ", 0, 0, -1, ms::ShowVoltage, 800});
+}
+
+void frmKD::cmdCurr_Click()
+{
+    typeSetPoint({"Current Set", "CURR ", 1, 4, -1, ms::ShowCurrent, 1000});
+}
+
+void frmKD::cmdOVT_Click()
+{
+    typeSetPoint({"OVT Set", "VOLT:PROT ", 2, 2, 3, ms::Ovt, 1000});
+}
+
+void frmKD::cmdOCT_Click()
+{
+    typeSetPoint({"OCT Set", "CURR:PROT ", 3, 6, 7, ms::Oct, 1000});
+}
+
+void frmKD::holdKeyDown(int16_t heldState, QPushButton* key)
+{
+    auto& f = fields();
+    tmrInfo->stop();
+    tmrMenu->stop();
+    f.SavedState = f.MenuState;
+    f.MenuState = heldState;
+    link().WriteDevice(QStringLiteral("<>CHG %1,-1,%2").arg(heldState).arg(f.MenuMode), f.DebugMode);
+    tmrInfo_Timer();
+    clock().pump();
+    key->update();
+    repaint();
+}
+
+void frmKD::holdKeyUp()
+{
+    auto& f = fields();
+    clock().delay(HoldReleaseDelayMs);
+    f.MenuState = f.SavedState;
+    link().WriteDevice(QStringLiteral("<>CHG %1,%2,%3").arg(f.MenuState).arg(f.MenuItem).arg(f.MenuMode),
+                       f.DebugMode);
+    if (f.MenuState < ms::Config) {
+        tmrInfo->setInterval(ImmediateMs);
+        setInfoTimerEnabled(true);
+        return;
+    }
+    tmrMenu->setInterval(ImmediateMs);
+    setMenuTimerEnabled(true);
+    if (f.MenuState == ms::Calibration && f.MenuItem != menu::NoItem) {
+        tmrInfo->setInterval(ImmediateMs);
+        setInfoTimerEnabled(true);
+    }
+}
+
+void frmKD::cmdVISet_MouseDown()
+{
+    holdKeyDown(ms::VoltCurrHeld, cmdVISet);
+}
+
+void frmKD::cmdVISet_MouseUp()
+{
+    holdKeyUp();
+}
+
+void frmKD::cmdTRIP_MouseDown()
+{
+    holdKeyDown(ms::TripHeld, cmdTRIP);
+}
+
+void frmKD::cmdTRIP_MouseUp()
+{
+    holdKeyUp();
+}
+
+void frmKD::arrowHeld(bool up)
+{
+    const QPointer<frmKD> self(this);
+    auto& f = fields();
+    SharedState& s = state();
+    tmrInfo->stop();
+    ArrowRepeat repeat;
+    s.ButtonHeld = true;
+    link().WriteDevice(QStringLiteral("<>IGN 1"), f.DebugMode);
+    while (self && s.ButtonHeld) {
+        f.EditValue = repeat.step(f.EditValue, f.EditFormat, up, f.MenuState);
+        menu_.ApplyEditValue(up ? menu::EditAction::Up : menu::EditAction::Dn);
+        menu_.ShowEditValue();
+        menu_.NoteKeyAction();
+        tmrInfo_Timer();
+        if (self)
+            waitProcessingEvents(repeat.delay());
+    }
+    if (!self)
+        return;
+    link().WriteDevice(QStringLiteral("<>IGN 0"), f.DebugMode);
+    if (f.MenuState < ms::ShowVoltage || f.MenuState >= ms::Calibration)
+        setInfoTimerEnabled(true);
+}
+
+void frmKD::cmdUp_MouseDown()
+{
+    arrowHeld(true);
+}
+
+void frmKD::cmdDn_MouseDown()
+{
+    arrowHeld(false);
+}
+
+void frmKD::cmdArrow_MouseUp()
+{
+    state().ButtonHeld = false;
+}
+
+bool frmKD::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != cmdClear)
+        return PanelWindow::eventFilter(watched, event);
+    bool act = false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPointF at = mouse->position();
+        const bool inside = at.x() >= 0 && at.x() < cmdClear->width() && at.y() >= 0 &&
+                            at.y() < cmdClear->height();
+        menu_.NoteKeyAction();
+        if (event->type() == QEvent::MouseButtonPress)
+            act = clearKey_.mouseDown(inside);
+        else if (event->type() == QEvent::MouseButtonRelease)
+            act = clearKey_.mouseUp(inside);
+        else if (mouse->buttons() != Qt::NoButton)
+            act = clearKey_.mouseMove(inside);
+        break;
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Space)
+            return false;
+        menu_.NoteKeyAction();
+        act = event->type() == QEvent::KeyPress ? clearKey_.spaceDown() : clearKey_.spaceUp();
+        break;
+    }
+    default:
+        return false;
+    }
+    cmdClear->setDown(clearKey_.pressed());
+    if (act)
+        menu_.ClearKeyAction();
+    // The key's own click handling is replaced by the tracking above.
+    return true;
+}
+
+void frmKD::knobScrolled(tavKnob* knob, menu::ReadOut display, const QString& format)
+{
+    tmrInfo->stop();
+    ShowValue(display, knob->value(), format);
+    repaint();
+}
+
+void frmKD::knobChanged(tavKnob* knob, menu::ReadOut display, const QString& format,
+                        const QString& command, int index)
+{
+    ShowValue(display, knob->value(), format);
+    const QString shown = readOut(display)->text();
+    link().WriteDevice(command + shown, fields().DebugMode);
+    const auto value = float(legacy::leadingNumber(shown));
+    state().DeviceState[size_t(index)] = value;
+    state().DeviceStateSaved[size_t(index)] = value;
+    repaint();
+    setInfoTimerEnabled(true);
+}
+
+void frmKD::cmdClearText_Click()
+{
+    rtbTranx->setTranscriptText(QString());
+}
+
+void frmKD::cmdSave_Click()
+{
+    auto& prompts = app().context().prompts;
+    const QString path = PickFile(prompts, QStringLiteral("Select or Enter File"),
+                                  app().context().paths.programFolder(), QStringLiteral("Text Files"),
+                                  QStringLiteral("*.txt"), QStringLiteral("save"));
+    if (path.isEmpty())
+        return;
+    clock().pump();
+    QFile file(path);
+    const QByteArray text = (rtbTranx->transcriptText() + QStringLiteral("\r\n")).toLocal8Bit();
+    // A transcript that did not reach the disk must not look saved.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() ||
+        !file.flush())
+        prompts.message(QStringLiteral("Could not save the transcript to ") + path + QStringLiteral(": ") +
+                            file.errorString(),
+                        ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
+} // namespace dalto::front

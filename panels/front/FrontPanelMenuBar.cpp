@@ -1,0 +1,73 @@
+// The menu bar of a front panel: the View items switch to another panel with this
+// panel's polling stopped first, Setup may replace this panel by the one the new
+// supply type needs, Simulate only changes the bus code.
+#include "frmKD.h"
+
+#include "app/Application.h"
+#include "app/WindowNames.h"
+#include "protocol/StatusProtocol.h"
+
+#include <QAction>
+#include <QTimer>
+#include <dialix/tavKnob.h>
+
+namespace dalto::front {
+
+void frmKD::connectPanelMenu()
+{
+    PanelMenuStyle style;
+    style.family = PanelFamily::Virtual;
+    style.accelerators = true;
+    style.withModulation = series_ != PanelSeries::HB;
+    panelMenu = buildPanelMenu(*this, windowName(), app(), style);
+
+    for (const QString& name : {window::frmCommand, window::frmRegisters, window::frmCalibration,
+                                window::frmModulation, window::FrmLoader}) {
+        if (QAction* item = panelMenu.viewItemFor(name))
+            connect(item, &QAction::triggered, this, [this, name] { switchTo(name); });
+    }
+    connect(panelMenu.mnuSetup, &QAction::triggered, this, &frmKD::mnuSetup_Click);
+    connect(panelMenu.mnuSimulate, &QAction::triggered, this, &frmKD::mnuSimulate_Click);
+    connect(panelMenu.mnuAbout, &QAction::triggered, this, [this] { app().showAbout(*this); });
+    connect(panelMenu.mnuExit, &QAction::triggered, this, [this] { app().endProgram(); });
+}
+
+void frmKD::switchTo(const QString& name)
+{
+    tmrInfo->stop();
+    // Form_Unload stops tmrFlash before the unload completes.
+    app().switchPanel(*this, name);
+}
+
+void frmKD::mnuSetup_Click()
+{
+    tmrInfo->stop();
+    clock().pump();
+    tmrInfo->stop();
+    app().runSetup(*this);
+    clock().pump();
+
+    const QString chosen = app().available(window::virtualPanelAfterSetup(state().SystemType));
+    if (chosen == windowName()) {
+        QueryDeviceInfo(link());
+        knbVolt->setMaximum(state().Ratings[0]);
+        knbCurr->setMaximum(state().Ratings[4]);
+        tmrInfo->start();
+        return;
+    }
+    auto* next = qobject_cast<frmKD*>(app().showPanel(chosen));
+    if (next)
+        next->tmrInfo->stop();
+    clock().pump();
+    app().switchPanel(*this, chosen);
+    if (next)
+        next->tmrInfo->start();
+}
+
+void frmKD::mnuSimulate_Click()
+{
+    // The port stays open; the link simply stops using it.
+    state().BusCode = 5;
+}
+
+} // namespace dalto::front

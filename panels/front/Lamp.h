@@ -1,0 +1,36 @@
+#pragma once
+// An indicator lamp of the front panel: a caption whose colour is its state,
+// with a round light beside it so that on and off read at a glance.
+
+#include "panels/front/menu/FrontPanelMenuHost.h"
+
+#include <QLabel>
+#include <cstdint>
+
+namespace dalto::front {
+
+using menu::LampColour;
+
+// The colour as the panel stores it (red in the low byte); off is the system
+// colour for grey text.
+uint32_t LampColourCode(LampColour colour);
+
+class Lamp final : public QLabel {
+    Q_OBJECT
+public:
+    // tag: the bit of the status or fault word the lamp shows (-1: none).
+    Lamp(const QString& caption, int tag, QWidget* parent = nullptr);
+
+    int tag() const { return tag_; }
+    LampColour colour() const { return colour_; }
+    void setColour(LampColour colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int tag_;
+    LampColour colour_ = LampColour::Off;
+};
+
+} // namespace dalto::front

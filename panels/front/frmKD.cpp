@@ -1,0 +1,353 @@
+#include "frmKD.h"
+
+#include "ReadoutValue.h"
+#include "SimulatedStatus.h"
+#include "app/Application.h"
+#include "app/ProgramPictures.h"
+#include "app/TranscriptBox.h"
+#include "app/WindowNames.h"
+#include "core/Configuration.h"
+#include "link/DeviceLink.h"
+#include "protocol/StatusProtocol.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <dialix/tavKnob.h>
+
+namespace dalto::front {
+
+namespace {
+
+constexpr int InfoIntervalAtLoad = 250;
+constexpr int MenuInterval = 200;
+constexpr int FlashInterval = 100;
+
+// Window heights in twips: the panel alone, or with the transcript below it.
+constexpr int KdHeightTwips = 5295;
+constexpr int TallHeightTwips = 6675;
+constexpr int DebugHeightTwips = 10110;
+
+menu::MenuVariant VariantOf(PanelSeries series)
+{
+    return series == PanelSeries::HB ? menu::MenuVariant::HB : menu::MenuVariant::KD;
+}
+
+QString WindowNameOf(PanelSeries series)
+{
+    switch (series) {
+    case PanelSeries::MW: return window::frmMW;
+    case PanelSeries::HB: return window::frmHB;
+    case PanelSeries::KD: break;
+    }
+    return window::frmKD;
+}
+
+} // namespace
+
+frmKD::frmKD(Application& app, PanelSeries series)
+    : PanelWindow(app, WindowNameOf(series))
+    , series_(series)
+    , menu_(app.link(), *this, VariantOf(series))
+{
+    buildFace();
+    connectPanelMenu();
+
+    tmrInfo = new QTimer(this);
+    tmrInfo->setObjectName(QStringLiteral("tmrInfo"));
+    tmrInfo->setInterval(100);
+    tmrMenu = new QTimer(this);
+    tmrMenu->setObjectName(QStringLiteral("tmrMenu"));
+    tmrMenu->setInterval(MenuInterval);
+    tmrFlash = new QTimer(this);
+    tmrFlash->setObjectName(QStringLiteral("tmrFlash"));
+    tmrFlash->setInterval(FlashInterval);
+    connect(tmrInfo, &QTimer::timeout, this, &frmKD::tmrInfo_Timer);
+    connect(tmrMenu, &QTimer::timeout, this, [this] { menu_.tmrMenu_Timer(); });
+    connect(tmrFlash, &QTimer::timeout, this, &frmKD::tmrFlash_Timer);
+
+    connect(cmdMenu, &QPushButton::clicked, this, [this] { menu_.cmdMenu_Click(); });
+    connect(cmdItem, &QPushButton::clicked, this, [this] { menu_.cmdItem_Click(); });
+    connect(cmdEnter, &QPushButton::clicked, this, [this] { menu_.cmdEnter_Click(); });
+    connect(cmdCal, &QPushButton::pressed, this, [this] { menu_.cmdCal_MouseDown(); });
+    connect(cmdCal, &QPushButton::released, this, [this] { menu_.cmdCal_MouseUp(); });
+    connect(cmdStart, &QPushButton::clicked, this, &frmKD::cmdStart_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &frmKD::cmdStop_Click);
+    connect(cmdVolt, &QPushButton::clicked, this, &frmKD::cmdVolt_Click);
+    connect(cmdCurr, &QPushButton::clicked, this, &frmKD::cmdCurr_Click);
+    connect(cmdOVT, &QPushButton::clicked, this, [this] { cmdOVT_Click(); });
+    connect(cmdOCT, &QPushButton::clicked, this, [this] { cmdOCT_Click(); });
+    connect(cmdVISet, &QPushButton::pressed, this, &frmKD::cmdVISet_MouseDown);
+    connect(cmdVISet, &QPushButton::released, this, &frmKD::cmdVISet_MouseUp);
+    connect(cmdTRIP, &QPushButton::pressed, this, &frmKD::cmdTRIP_MouseDown);
+    connect(cmdTRIP, &QPushButton::released, this, &frmKD::cmdTRIP_MouseUp);
+    connect(cmdUp, &QPushButton::pressed, this, &frmKD::cmdUp_MouseDown);
+    connect(cmdDn, &QPushButton::pressed, this, &frmKD::cmdDn_MouseDown);
+    connect(cmdUp, &QPushButton::released, this, &frmKD::cmdArrow_MouseUp);
+    connect(cmdDn, &QPushButton::released, this, &frmKD::cmdArrow_MouseUp);
+    connect(cmdClearText, &QPushButton::clicked, this, &frmKD::cmdClearText_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmKD::cmdSave_Click);
+    connect(knbVolt, &tavKnob::Scroll, this,
+            [this] { knobScrolled(knbVolt, menu::ReadOut::Volt, state().VoltFormat); });
+    connect(knbCurr, &tavKnob::Scroll, this,
+            [this] { knobScrolled(knbCurr, menu::ReadOut::Curr, state().CurrFormat); });
+    connect(knbVolt, &tavKnob::Change, this, [this] {
+        knobChanged(knbVolt, menu::ReadOut::Volt, state().VoltFormat, QStringLiteral("VOLT "), 0);
+    });
+    connect(knbCurr, &tavKnob::Change, this, [this] {
+        knobChanged(knbCurr, menu::ReadOut::Curr, state().CurrFormat, QStringLiteral("CURR "), 1);
+    });
+}
+
+frmKD::~frmKD() = default;
+
+void frmKD::wireClearKey()
+{
+    cmdClear->installEventFilter(this);
+}
+
+QString frmKD::aboutTitle() const
+{
+    return QStringLiteral("Virtual Control Panel");
+}
+
+DeviceLink& frmKD::link()
+{
+    return app().link();
+}
+
+SharedState& frmKD::state()
+{
+    return app().state();
+}
+
+Clock& frmKD::clock()
+{
+    return app().context().clock;
+}
+
+void frmKD::Form_Load()
+{
+    // Pictures from the program folder; a missing one hides its holder.
+    const Paths& paths = app().context().paths;
+    setWindowIcon(programIcon(paths));
+    const QPixmap logo = programPicture(paths, QStringLiteral("logo.gif"));
+    const QPixmap name = programPicture(paths, QStringLiteral("name.gif"));
+    pctLogo->setPixmap(logo);
+    pctLogo->setVisible(!logo.isNull());
+    pctName->setPixmap(name);
+    fraTitle->setVisible(!name.isNull());
+
+    fields().DebugMode = DebugModeEnabled(paths.programFolder());
+    applyWindowHeight();
+
+    registerTranscript(*rtbTranx);
+    clock().pump();
+
+    fields().RunState = runstate::Standby;
+    showCalKey(false);
+    buildCollections();
+
+    clock().pump();
+    ModeLampsOff();
+    ConfigLampsOff();
+    menu_.ExitMenu();
+
+    setKnobMaxima();
+    placeKnobs();
+    for (tavKnob* knob : fraKnobs->findChildren<tavKnob*>())
+        knob->setBackColor(fraKnobs->palette().color(QPalette::Window));
+
+    showArrowKeys(false);
+    enableKnobs(true);
+    wireClearKey();
+
+    Switching = false;
+    show();
+    state().SimStatus = SimStatusAtLoad;
+    state().SimAlarms = SimAlarmsAtLoad;
+    repaint();
+
+    tmrFlash->start();
+    tmrInfo->setInterval(InfoIntervalAtLoad);
+    tmrInfo->start();
+}
+
+void frmKD::Form_Unload()
+{
+    tmrInfo->stop();
+    tmrMenu->stop();
+    tmrFlash->stop();
+    link().WriteDevice(status::Closing, fields().DebugMode);
+    SetPointLamps.clear();
+    ConfigLamps.clear();
+    FaultLamps.clear();
+    ModeLamps.clear();
+}
+
+void frmKD::applyWindowHeight()
+{
+    const int twips = fields().DebugMode            ? DebugHeightTwips
+                      : series_ == PanelSeries::KD ? KdHeightTwips
+                                                   : TallHeightTwips;
+    rtbTranx->parentWidget()->setVisible(fields().DebugMode);
+    const int pixels = twips * logicalDpiY() / 1440;
+    resize(width(), std::max(pixels, sizeHint().height()));
+}
+
+void frmKD::buildCollections()
+{
+    if (!SetPointLamps.isEmpty())
+        return;
+    SetPointLamps.add("8", lblStatus[8]);
+    SetPointLamps.add("10", lblStatus[10]);
+    SetPointLamps.add("0", lblErrors[0]);
+    SetPointLamps.add("1", lblErrors[1]);
+
+    const std::pair<const char*, Lamp*> config[] = {
+        {"0", lblStatus[9]},   {"1", lblStatus[3]},   {"2", lblStatus[4]}, {"3", lblDisabled[0]},
+        {"4", lblDisabled[1]}, {"5", lblDisabled[2]}, {"6", lblErrors[8]},
+    };
+    for (const auto& [key, lamp] : config)
+        ConfigLamps.add(key, lamp);
+
+    for (const auto& [index, lamp] : lblErrors)
+        FaultLamps.add(QString::number(index), lamp);
+    FaultLamps.add("9", lblDisabled[2]);
+
+    for (const auto& [index, lamp] : lblStatus)
+        ModeLamps.add(QString::number(index), lamp);
+}
+
+QLineEdit* frmKD::readOut(menu::ReadOut which) const
+{
+    return which == menu::ReadOut::Volt ? txtVolt : txtCurr;
+}
+
+void frmKD::setReadOut(menu::ReadOut which, const QString& text)
+{
+    readOut(which)->setText(text);
+}
+
+void frmKD::ShowValue(menu::ReadOut which, float value, const QString& format)
+{
+    readOut(which)->setText(ShowValueText(value, format));
+}
+
+void frmKD::setLamp(menu::LampGroup group, int position, LampColour colour)
+{
+    const LampCollection& lamps = group == menu::LampGroup::SetPoint ? SetPointLamps : ConfigLamps;
+    if (Lamp* lamp = lamps.at(position))
+        lamp->setColour(colour);
+}
+
+void frmKD::ModeLampsOff()
+{
+    for (const auto& [key, lamp] : ModeLamps)
+        if (key != QLatin1String("6") && key != QLatin1String("7"))
+            lamp->setColour(LampColour::Off);
+}
+
+void frmKD::ConfigLampsOff()
+{
+    for (const auto& [key, lamp] : ConfigLamps)
+        lamp->setColour(LampColour::Off);
+}
+
+void frmKD::FaultLampsOff()
+{
+    for (const auto& [key, lamp] : FaultLamps)
+        lamp->setColour(LampColour::Off);
+}
+
+bool frmKD::StatusBitShown(int bit) const
+{
+    return bit >= 0 && bit < int(StatusBitsShown.size()) && StatusBitsShown[size_t(bit)];
+}
+
+bool frmKD::FaultBitShown(int bit) const
+{
+    return bit >= 0 && bit < int(FaultBitsShown.size()) && FaultBitsShown[size_t(bit)];
+}
+
+void frmKD::showCalKey(bool shown)
+{
+    cmdCal->setVisible(shown);
+    cmdEnter->setVisible(!shown);
+}
+
+void frmKD::showArrowKeys(bool shown)
+{
+    cmdUp->setVisible(shown);
+    cmdDn->setVisible(shown);
+    cmdVISet->setVisible(!shown);
+    cmdTRIP->setVisible(!shown);
+}
+
+void frmKD::enableSetKeys(bool enabled)
+{
+    for (QPushButton* key : {cmdVolt, cmdCurr, cmdOVT, cmdOCT})
+        key->setEnabled(enabled);
+}
+
+void frmKD::enableKnobs(bool enabled)
+{
+    for (tavKnob* knob : fraKnobs->findChildren<tavKnob*>())
+        knob->setKnobEnabled(enabled);
+}
+
+tavKnob* frmKD::knobFor(int index) const
+{
+    return index == 0 ? knbVolt : index == 1 ? knbCurr : nullptr;
+}
+
+void frmKD::setKnobMaxima()
+{
+    // Full scale for the set points, the upper trip bounds for the trip levels.
+    constexpr size_t RatingOf[] = {0, 4, 2, 6};
+    for (int index = 0; index < 4; ++index)
+        if (tavKnob* knob = knobFor(index))
+            knob->setMaximum(state().Ratings[RatingOf[index]]);
+}
+
+void frmKD::placeKnobs()
+{
+    for (int index = 0; index < 4; ++index)
+        if (tavKnob* knob = knobFor(index))
+            knob->SetPositionNoEvent(state().DeviceState[size_t(index)]);
+}
+
+void frmKD::setMenuTimerEnabled(bool enabled)
+{
+    // Switching a running timer on again does not restart its count.
+    if (!enabled)
+        tmrMenu->stop();
+    else if (!tmrMenu->isActive())
+        tmrMenu->start();
+}
+
+void frmKD::setMenuTimerInterval(int milliseconds)
+{
+    tmrMenu->setInterval(milliseconds);
+}
+
+void frmKD::setInfoTimerEnabled(bool enabled)
+{
+    if (!enabled)
+        tmrInfo->stop();
+    else if (!tmrInfo->isActive())
+        tmrInfo->start();
+}
+
+void frmKD::poll()
+{
+    tmrInfo_Timer();
+}
+
+void frmKD::repaint()
+{
+    update();
+}
+
+} // namespace dalto::front
