@@ -1,5 +1,6 @@
 #include "PanelCatalog.h"
 
+#include "panels/front/RegisterFrontPanels.h"
 #include "panels/tools/ToolPanels.h"
 
 namespace dalto {
@@ -7,6 +8,7 @@ namespace dalto {
 void registerProgramPanels(Application& app)
 {
     registerToolPanels(app);
+    front::registerFrontPanels(app);
 }
 
 } // namespace dalto
