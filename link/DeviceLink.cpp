@@ -230,6 +230,11 @@ DeviceLink::DeviceLink(AppContext& context, std::unique_ptr<LinkBackends> backen
 
 DeviceLink::~DeviceLink() = default;
 
+GpibLayer& DeviceLink::gpib()
+{
+    return impl_->gpib;
+}
+
 bool DeviceLink::InitComm()
 {
     impl_->closePrevious();

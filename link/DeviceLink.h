@@ -16,6 +16,7 @@
 
 namespace dalto {
 
+class GpibLayer;
 struct LinkBackends;
 
 class DeviceLink {
@@ -44,6 +45,8 @@ public:
     static QString ToHex2(const QString& text);
 
     AppContext& context() { return context_; }
+    // The GPIB layer the link's bus 0 uses; the GPIB finder searches the bus through it.
+    GpibLayer& gpib();
 
 private:
     struct Impl;

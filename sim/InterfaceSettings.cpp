@@ -2,6 +2,7 @@
 
 #include "sim/EventRegisters.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace dalto::sim {
@@ -29,6 +30,12 @@ bool InterfaceSettings::isDottedQuad(const QString& text)
             return false;
     }
     return true;
+}
+
+bool InterfaceSettings::isMacAddress(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9A-Fa-f]{2}([:-][0-9A-Fa-f]{2}){5}$"));
+    return form.match(text).hasMatch();
 }
 
 int InterfaceSettings::setHostName(const QString& name)

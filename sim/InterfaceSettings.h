@@ -30,6 +30,9 @@ public:
     const QString& gateway() const { return gateway_; }
     int setGateway(const QString& gateway);
     const QString& macAddress() const { return mac_; }
+    // Six two-digit hexadecimal groups joined by ':' or '-'.
+    static bool isMacAddress(const QString& text);
+    void setMacAddress(const QString& mac) { mac_ = mac; }
 
     // One text for the module's firmware and its hardware revision, so that a
     // reader looking for "Hardware Rev." finds the revision after it.

@@ -17,6 +17,19 @@ std::optional<double> positiveNumber(const QString& text, double maximum)
     return value;
 }
 
+// "HOST:PORT" with the host defaulting to 127.0.0.1; "localhost" is 127.0.0.1.
+std::optional<std::pair<QHostAddress, quint16>> hostAndPort(const QString& text)
+{
+    const qsizetype colon = text.lastIndexOf(u':');
+    const QString host = colon < 0 ? QString() : text.left(colon);
+    bool ok = false;
+    const uint port = text.mid(colon + 1).toUInt(&ok);
+    QHostAddress address(host.isEmpty() || host == u"localhost" ? QStringLiteral("127.0.0.1") : host);
+    if (!ok || port > 65535 || address.isNull())
+        return std::nullopt;
+    return std::pair{address, static_cast<quint16>(port)};
+}
+
 ParsedOptions failure(const QString& message)
 {
     return {std::nullopt, message, true};
@@ -68,8 +81,18 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Write every line received and every reply sent to FILE."),
                                  QStringLiteral("FILE"));
+    const QCommandLineOption discovery(QStringLiteral("discovery"),
+                                       QStringLiteral("Answer the program's network search (\"D\" datagrams) on UDP "
+                                                      "HOST:PORT with name, MAC address and TCP port (port 0 picks "
+                                                      "a free port)."),
+                                       QStringLiteral("HOST:PORT"));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QStringLiteral("Network name of the module (DALTO-SIM)."), QStringLiteral("NAME"));
+    const QCommandLineOption mac(QStringLiteral("mac"),
+                                 QStringLiteral("MAC address of the module (00:1E:C0:5D:A1:70)."),
+                                 QStringLiteral("MAC"));
     parser.addOptions({help, tcp, serial, baud, rs485, model, ratedVoltage, ratedCurrent, loadOhms, idn, firmware,
-                       interfaceVersion, log});
+                       interfaceVersion, log, discovery, name, mac});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -82,17 +105,31 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
     options.serialDevice = parser.value(serial);
     if (parser.isSet(tcp) || options.serialDevice.isEmpty()) {
         QString text = parser.isSet(tcp) ? parser.value(tcp) : QStringLiteral("127.0.0.1:%1").arg(SimOptions::DefaultTcpPort);
-        const qsizetype colon = text.lastIndexOf(u':');
-        const QString host = colon < 0 ? QString() : text.left(colon);
-        bool ok = false;
-        const uint port = text.mid(colon + 1).toUInt(&ok);
-        QHostAddress address(host.isEmpty() || host == u"localhost" ? QStringLiteral("127.0.0.1") : host);
-        if (!ok || port > 65535 || address.isNull())
+        const auto endpoint = hostAndPort(text);
+        if (!endpoint)
             return failure(QStringLiteral("--tcp wants HOST:PORT, got: ") + text);
-        options.tcpHost = address;
-        options.tcpPort = static_cast<quint16>(port);
-        options.device.networkAddress = address.toString();
-        options.device.networkPort = static_cast<int>(port);
+        options.tcpHost = endpoint->first;
+        options.tcpPort = endpoint->second;
+        options.device.networkAddress = endpoint->first.toString();
+        options.device.networkPort = static_cast<int>(endpoint->second);
+    }
+    if (parser.isSet(discovery)) {
+        const auto endpoint = hostAndPort(parser.value(discovery));
+        if (!endpoint)
+            return failure(QStringLiteral("--discovery wants HOST:PORT, got: ") + parser.value(discovery));
+        options.discoveryHost = endpoint->first;
+        options.discoveryPort = endpoint->second;
+    }
+    if (parser.isSet(name) || parser.isSet(mac)) {
+        if (!options.discoveryHost)
+            return failure(QStringLiteral("--name and --mac need --discovery"));
+        InterfaceSettings check(QString(), 1, 1);
+        options.networkName = parser.value(name);
+        options.macAddress = parser.value(mac);
+        if (parser.isSet(name) && check.setHostName(options.networkName) != scpi_error::None)
+            return failure(QStringLiteral("--name wants 1 to 32 characters without blanks"));
+        if (parser.isSet(mac) && !InterfaceSettings::isMacAddress(options.macAddress))
+            return failure(QStringLiteral("--mac wants six hexadecimal pairs such as 00:1E:C0:5D:A1:70"));
     }
 
     bool ok = false;

@@ -20,6 +20,11 @@ struct SimOptions {
     int baudRate = DefaultBaudRate;
     bool rs485 = false;
     QString logFile;
+    // The network search responder: answers on this UDP address when set.
+    std::optional<QHostAddress> discoveryHost;
+    quint16 discoveryPort = 0;
+    QString networkName; // empty: the module's own name
+    QString macAddress;  // empty: the module's own address
     DeviceConfig device;
 };
 

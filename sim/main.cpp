@@ -1,6 +1,7 @@
 // dalto-sim: a simulated power supply on TCP and/or a serial line.
 #include "sim/CommandProcessor.h"
 #include "sim/Device.h"
+#include "sim/DiscoveryResponder.h"
 #include "sim/SerialEndpoint.h"
 #include "sim/ShutdownSignals.h"
 #include "sim/SimOptions.h"
@@ -63,6 +64,21 @@ int main(int argc, char** argv)
         if (!serial->open(&error))
             return fail(QStringLiteral("cannot open %1: %2").arg(options.serialDevice, error));
         endpoints << serial->description();
+    }
+
+    if (!options.networkName.isEmpty())
+        device.interfaces.setHostName(options.networkName);
+    if (!options.macAddress.isEmpty())
+        device.interfaces.setMacAddress(options.macAddress);
+    std::unique_ptr<DiscoveryResponder> discovery;
+    if (options.discoveryHost) {
+        discovery = std::make_unique<DiscoveryResponder>(device.interfaces, log);
+        if (!discovery->bind(*options.discoveryHost, options.discoveryPort, &error))
+            return fail(QStringLiteral("cannot answer discovery on %1:%2: %3")
+                            .arg(options.discoveryHost->toString())
+                            .arg(options.discoveryPort)
+                            .arg(error));
+        endpoints << discovery->description();
     }
 
     ShutdownSignals shutdown;
