@@ -102,6 +102,14 @@ tavKnob* frmKD::makeKnob(const QString& name, const QString& caption, int turns)
     return knob;
 }
 
+void frmKD::addKnob(tavKnob* knob, const QString& caption)
+{
+    auto* column = new QVBoxLayout;
+    column->addWidget(knob, 0, Qt::AlignHCenter);
+    column->addWidget(Caption(knob->objectName() + QStringLiteral("Caption"), caption));
+    knobRow_->addLayout(column);
+}
+
 void frmKD::buildFace()
 {
     const bool hb = series_ == PanelSeries::HB;
@@ -180,8 +188,8 @@ void frmKD::buildFace()
     knbVolt = makeKnob(QStringLiteral("knbVolt"), QStringLiteral("Voltage knob"), 10);
     knbCurr = makeKnob(QStringLiteral("knbCurr"), QStringLiteral("Current knob"), 10);
     knobRow_ = new QHBoxLayout(fraKnobs);
-    knobRow_->addWidget(knbVolt);
-    knobRow_->addWidget(knbCurr);
+    addKnob(knbVolt, QStringLiteral("VOLTAGE"));
+    addKnob(knbCurr, QStringLiteral("CURRENT"));
 
     // Keys: set points, menu, hold (or arrows while editing).
     cmdVolt = Key(QStringLiteral("cmdVolt"), QStringLiteral("VOLTAGE"), QStringLiteral("VOLTAGE"));
@@ -252,6 +260,7 @@ void frmKD::buildFace()
     auto* faceLayout = new QVBoxLayout(face);
     faceLayout->addLayout(titleRow);
     faceLayout->addLayout(main);
+    faceLayout->addStretch();
 
     // The transcript, below the face.
     rtbTranx = new TranscriptBox;
@@ -271,8 +280,8 @@ void frmKD::buildFace()
     auto* central = new QWidget;
     auto* centralLayout = new QVBoxLayout(central);
     centralLayout->setContentsMargins(0, 0, 0, 0);
-    centralLayout->addWidget(face);
-    centralLayout->addWidget(transcriptArea, 1);
+    centralLayout->addWidget(face, 1);
+    centralLayout->addWidget(transcriptArea, 3);
     setCentralWidget(central);
 }
 

@@ -14,8 +14,8 @@ frmHB::frmHB(Application& app)
 {
     knbOVP = makeKnob(QStringLiteral("knbOVP"), QStringLiteral("Over-voltage trip knob"), 5);
     knbOCP = makeKnob(QStringLiteral("knbOCP"), QStringLiteral("Over-current trip knob"), 5);
-    knobRow_->addWidget(knbOVP);
-    knobRow_->addWidget(knbOCP);
+    addKnob(knbOVP, QStringLiteral("OVP"));
+    addKnob(knbOCP, QStringLiteral("OCP"));
 
     const std::pair<int, const char*> captions[] = {{2, "PHASE"}, {3, "PGM LN"}, {4, "THERM"}, {8, "LOCK"}};
     for (const auto& [index, caption] : captions) {

@@ -169,6 +169,8 @@ protected:
     // A set-point knob as the panel places them: stored design values, then run
     // mode, in fraKnobs.
     tavKnob* makeKnob(const QString& name, const QString& caption, int turns);
+    // Places knob in fraKnobs with its caption below it.
+    void addKnob(tavKnob* knob, const QString& caption);
     // Sends the command with the knob's value truncated to the read-out, and
     // stores it as working and committed set point index.
     void knobChanged(tavKnob* knob, menu::ReadOut display, const QString& format,
