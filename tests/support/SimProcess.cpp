@@ -45,6 +45,10 @@ SimProcess::SimProcess(const QStringList& arguments)
     const auto match = tcp.match(readyLine_);
     if (match.hasMatch())
         port_ = static_cast<quint16>(match.captured(1).toUInt());
+    static const QRegularExpression discovery(QStringLiteral("discovery [^ ,]+:(\\d+)"));
+    const auto discoveryMatch = discovery.match(readyLine_);
+    if (discoveryMatch.hasMatch())
+        discoveryPort_ = static_cast<quint16>(discoveryMatch.captured(1).toUInt());
 }
 
 SimProcess::~SimProcess()

@@ -31,6 +31,8 @@ public:
     QString host() const { return QStringLiteral("127.0.0.1"); }
     // TCP port from the ready line; 0 when there is none.
     quint16 port() const { return port_; }
+    // UDP port of the network search responder (--discovery); 0 without one.
+    quint16 discoveryPort() const { return discoveryPort_; }
     QString readyLine() const { return readyLine_; }
     // Why the start failed, with what the simulator wrote to stderr.
     QString errorText() const { return error_; }
@@ -46,6 +48,7 @@ private:
     QString readyLine_;
     QString error_;
     quint16 port_ = 0;
+    quint16 discoveryPort_ = 0;
 };
 
 } // namespace dalto::testing
