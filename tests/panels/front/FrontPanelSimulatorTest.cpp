@@ -1,0 +1,86 @@
+// The KD panel against the real simulator over TCP: the program's own start-up
+// opens it, it polls, START lights POWER, and a knob change moves the measured
+// voltage through the simulator's load.
+#include "SimProcess.h"
+#include "ScriptedPrompts.h"
+#include "app/Application.h"
+#include "app/PanelCatalog.h"
+#include "panels/front/frmKD.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <dialix/tavKnob.h>
+#include <gtest/gtest.h>
+
+using namespace dalto;
+using namespace dalto::front;
+using namespace dalto::testing;
+
+namespace {
+
+QString SettingsFor(const SimProcess& sim)
+{
+    QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
+    if (!shipped.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(shipped.readAll());
+    text.replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
+                 QStringLiteral("Comm=TCP/IP\nAddress=%1\nPort=%2").arg(sim.host()).arg(sim.port()));
+    return text;
+}
+
+} // namespace
+
+TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
+{
+    SimProcess sim({"--load-ohms", "10"});
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("Dalto_Panel.ini");
+    QFile config(ini);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(SettingsFor(sim).toUtf8());
+    config.close();
+
+    SteadyClock clock;
+    ScriptedPrompts prompts;
+    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
+    registerProgramPanels(app);
+    app.start();
+    auto* panel = qobject_cast<frmKD*>(app.currentPanel());
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->objectName(), "frmKD");
+    EXPECT_TRUE(panel->isVisible());
+
+    // The panel's own timer polls the simulator.
+    for (int i = 0; i < 100 && panel->ModeLamps.find("6")->colour() == menu::LampColour::Off; ++i)
+        clock.pump(20);
+    EXPECT_EQ(panel->ModeLamps.find("6")->colour(), menu::LampColour::Orange);
+    EXPECT_EQ(panel->fields().RunState, 3);
+
+    panel->tmrInfo->stop();
+    panel->knbCurr->SetPositionNoEvent(10.0f);
+    emit panel->knbCurr->Change();
+    panel->knbVolt->SetPositionNoEvent(6.0f);
+    emit panel->knbVolt->Change();
+    panel->cmdStart->click();
+    panel->tmrInfo->stop();
+    panel->tmrInfo_Timer();
+    EXPECT_EQ(panel->ModeLamps.find("7")->colour(), menu::LampColour::Green);
+    EXPECT_EQ(panel->fields().RunState, 4);
+    EXPECT_NEAR(panel->txtVolt->text().toDouble(), 6.0, 0.011);
+    EXPECT_NEAR(panel->txtCurr->text().toDouble(), 0.6, 0.11);
+
+    panel->knbVolt->SetPositionNoEvent(9.5f);
+    emit panel->knbVolt->Change();
+    panel->tmrInfo->stop();
+    panel->tmrInfo_Timer();
+    EXPECT_NEAR(panel->txtVolt->text().toDouble(), 9.5, 0.011);
+
+    EXPECT_EQ(app.state().BusCode, 2) << prompts.messageTexts().join("|").toStdString();
+    EXPECT_TRUE(prompts.messages.empty());
+    app.endProgram();
+}
