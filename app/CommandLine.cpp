@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace dalto {
 
@@ -29,8 +30,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         result.text = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     } else if (parser.isSet(help)) {
         result.action = CommandLine::Action::ShowHelp;
-        // Without an application object the help names no program; give it the real name.
-        result.text = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("dalto-panel"));
+        // The help is made before the application object exists, so name the program here.
+        result.text = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                                QStringLiteral("Usage: dalto-panel"));
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::ShowVersion;
         result.text = QStringLiteral("dalto-panel %1\n").arg(QStringLiteral(DALTO_VERSION_TEXT));

@@ -1,0 +1,51 @@
+#include "AppFixture.h"
+
+#include "panels/tools/ToolPanels.h"
+
+#include <QApplication>
+#include <QFile>
+
+namespace dalto::testing {
+
+void AppFixture::makeApp(const AppSettings& settings)
+{
+    QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(shipped.readAll());
+    text.replace(QStringLiteral("Start-Up=Virtual Panel"), QStringLiteral("Start-Up=") + settings.startup);
+    text.replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
+                 QStringLiteral("Comm=%1\nAddress=127.0.0.1\nPort=5025").arg(settings.comm));
+    text.replace(QStringLiteral("Type=KD Series"), QStringLiteral("Type=") + settings.type);
+    QFile config(configFile());
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(text.toUtf8());
+    config.close();
+    app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), configFile(), dir.path()),
+                                        [this](AppContext&) { return device.backends(); });
+    registerToolPanels(*app);
+}
+
+void AppFixture::answerStartupQueries()
+{
+    device.reply("3A98,186A0\r\n");
+    device.reply("0,0,4074,1ADB0,0,0,3E8\r\n");
+    device.reply("Control firmware 2.0 Interface firmware 1.5\r\n");
+    device.reply("0,\"No error\"\r\n");
+}
+
+void AppFixture::startApp(const AppSettings& settings)
+{
+    makeApp(settings);
+    answerStartupQueries();
+    app->start();
+}
+
+int AppFixture::visiblePanels()
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += qobject_cast<PanelWindow*>(widget) && widget->isVisible() ? 1 : 0;
+    return count;
+}
+
+} // namespace dalto::testing

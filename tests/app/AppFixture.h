@@ -1,0 +1,54 @@
+#pragma once
+// A whole program on the scripted device and fake clock: a settings file in a
+// temporary program folder, the application with the tool panels registered,
+// and helpers to start it, answer its start-up queries and find its windows.
+
+#include "FakeClock.h"
+#include "ScriptedPrompts.h"
+#include "ScriptedTransport.h"
+#include "app/Application.h"
+#include "app/PanelWindow.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace dalto::testing {
+
+struct AppSettings {
+    QString startup = QStringLiteral("Command Panel");
+    QString comm = QStringLiteral("TCP/IP");
+    QString type = QStringLiteral("HBX Series");
+};
+
+class AppFixture : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    ScriptedTransport device{clock};
+    std::unique_ptr<Application> app;
+
+    // Writes the settings file and builds the application (not started).
+    void makeApp(const AppSettings& settings = {});
+    // The four replies of the start-up queries (scale, settings, versions, errors).
+    void answerStartupQueries();
+    // makeApp, answerStartupQueries, start.
+    void startApp(const AppSettings& settings = {});
+
+    PanelWindow* current() const { return app->currentPanel(); }
+    template <class Panel>
+    Panel& currentAs()
+    {
+        auto* panel = qobject_cast<Panel*>(app->currentPanel());
+        EXPECT_NE(panel, nullptr);
+        return *panel;
+    }
+    // Panel windows on screen now.
+    static int visiblePanels();
+    // Bytes written from the mark on (mark = device.written().size() taken earlier).
+    QByteArray writtenSince(qsizetype mark) const { return device.written().mid(mark); }
+    QString configFile() const { return dir.filePath(QStringLiteral("Dalto_Panel.ini")); }
+};
+
+} // namespace dalto::testing

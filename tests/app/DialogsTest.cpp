@@ -1,0 +1,106 @@
+// The value prompt and the About box.
+
+#include "ScriptedPrompts.h"
+#include "app/QtPrompts.h"
+#include "app/frmAbout.h"
+#include "app/frmInput.h"
+#include "FakeClock.h"
+#include "core/AppContext.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace dalto;
+using namespace dalto::testing;
+
+namespace {
+
+class DialogsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    AppContext context{clock, prompts, Paths(dir.path(), dir.filePath("Dalto_Panel.ini"), dir.path())};
+
+    // Runs InputValue; while it waits, types typed (unless null) and clicks button.
+    QString answerPrompt(const QString& value, const char* button, const QString& typed = {})
+    {
+        QTimer::singleShot(0, [&] {
+            auto* input = qobject_cast<frmInput*>(QApplication::activeModalWidget());
+            ASSERT_NE(input, nullptr);
+            shownValue = input->txtValue->text();
+            shownCaption = input->windowTitle();
+            if (!typed.isNull())
+                input->txtValue->setText(typed);
+            input->findChild<QPushButton*>(button)->click();
+        });
+        return InputValue(context.paths, "Set Voltage", value);
+    }
+    QString shownValue;
+    QString shownCaption;
+
+    void writeLogo(int width)
+    {
+        QImage logo(width, 40, QImage::Format_RGB32);
+        logo.fill(Qt::blue);
+        // Pictures are recognised by their content, whatever the file is called.
+        ASSERT_TRUE(logo.save(dir.filePath("logo.gif"), "PNG"));
+    }
+};
+
+} // namespace
+
+TEST_F(DialogsTest, InputPromptShowsAStartValueAndReturnsTheAnswer)
+{
+    EXPECT_EQ(answerPrompt("", "cmdOK"), "0.0");
+    EXPECT_EQ(shownValue, "0.0");
+    EXPECT_EQ(shownCaption, "Set Voltage");
+
+    EXPECT_EQ(answerPrompt("1.5", "cmdOK", "2.25"), "2.25");
+    EXPECT_EQ(shownValue, "1.5");
+
+    EXPECT_EQ(answerPrompt("1.5", "cmdCancel", "7"), "");
+}
+
+TEST_F(DialogsTest, AboutBoxShowsVersionsAndHidesANarrowOrMissingLogo)
+{
+    context.state.FirmwareVersion = "2.3";
+    context.state.InterfaceVersion = "1.27";
+    {
+        frmAbout about(context);
+        about.sTitle = "Dalto";
+        about.Form_Load();
+        EXPECT_EQ(about.lblTitle->text(), "Dalto");
+        EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Dalto Version %1.%2").arg(DALTO_VERSION_MAJOR).arg(DALTO_VERSION_MINOR));
+        EXPECT_EQ(about.lblFirmware->text(), "Firmware Version 2.3");
+        EXPECT_EQ(about.lblHardware->text(), "Hardware Version 1.27");
+        EXPECT_TRUE(about.pctLogo->isHidden()) << "no logo file";
+    }
+    for (const auto& [width, shown] : {std::pair{99, false}, std::pair{100, true}}) {
+        writeLogo(width);
+        frmAbout about(context);
+        about.Form_Load();
+        EXPECT_EQ(!about.pctLogo->isHidden(), shown) << width;
+    }
+}
+
+TEST_F(DialogsTest, SystemInfoWithoutTheToolSaysItIsUnavailable)
+{
+    ASSERT_TRUE(SystemInfoToolPath().isEmpty());
+    frmAbout about(context);
+    about.cmdSysInfo->click();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"System Information Is Unavailable At This Time"});
+}
+
+TEST(QtPromptsTest, FileFilterBecomesQtFilterList)
+{
+    EXPECT_EQ(QtFileFilter("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
+              "Text Files (*.txt);;All Files (*.*)");
+}
