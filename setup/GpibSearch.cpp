@@ -67,6 +67,10 @@ std::vector<GpibListing> SearchGpibBus(GpibLayer& gpib, SharedState& state)
     }
     state.DeviceAddress = savedAddress;
     state.Probing = savedProbing;
+    // Probing moved the device descriptor from one listener to the next; the
+    // link's GPIB traffic must go to its own instrument again, not the last one probed.
+    if (!listeners.empty())
+        skippingFaults([&] { gpib.GpibOpen(); });
     return found;
 }
 

@@ -16,8 +16,8 @@ struct GpibListing {
     QString identification;
 };
 
-// Leaves the device opened at the last address probed; DeviceAddress and
-// Probing are as they were before. A step the driver cannot do is skipped.
+// Leaves the device opened at DeviceAddress again; DeviceAddress and Probing
+// are as they were before. A step the driver cannot do is skipped.
 std::vector<GpibListing> SearchGpibBus(GpibLayer& gpib, SharedState& state);
 
 // The reply without line ends and surrounding blanks.

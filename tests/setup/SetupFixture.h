@@ -10,6 +10,7 @@
 #include "core/Configuration.h"
 #include "core/Transcript.h"
 #include "link/DeviceLink.h"
+#include "link/gpib/SimulatedGpibBus.h"
 #include "setup/ShowModal.h"
 
 #include <QDialog>
@@ -93,8 +94,16 @@ protected:
     ScriptedPrompts prompts;
     AppContext context;
     MemoryTranscript transcript;
+    std::unique_ptr<GpibDriver> ownBus()
+    {
+        auto bus = std::make_unique<SimulatedGpibBus>();
+        gpibBus = bus.get();
+        return bus;
+    }
+
+    SimulatedGpibBus* gpibBus = nullptr; // the link's GPIB bus
     ScriptedTransport device{clock};
-    DeviceLink link{context, device.backends()};
+    DeviceLink link{context, device.backends(ownBus())};
     ModalScript modal;
 };
 
