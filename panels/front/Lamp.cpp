@@ -50,12 +50,22 @@ Lamp::Lamp(const QString& caption, int tag, QWidget* parent)
 {
     setIndent(LightDiameter + LightGap);
     setAccessibleName(caption);
-    setColour(LampColour::Off);
+    showColour();
 }
 
 void Lamp::setColour(LampColour colour)
 {
+    // Polls repaint every lamp five times a second; restyling costs far more
+    // than comparing.
+    if (colour == colour_)
+        return;
     colour_ = colour;
+    showColour();
+}
+
+void Lamp::showColour()
+{
+    const LampColour colour = colour_;
     setStyleSheet(QStringLiteral("color: %1; font-weight: %2;")
                       .arg(Shown(colour).name(), colour == LampColour::Off ? "normal" : "bold"));
     setAccessibleDescription(AccessibleState(colour));

@@ -29,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showColour();
+
     int tag_;
     LampColour colour_ = LampColour::Off;
 };

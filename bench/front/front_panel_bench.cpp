@@ -1,0 +1,160 @@
+// The KD panel polling dalto-sim over TCP loopback: the CPU one poll tick costs
+// (exchange, decode, lamps, read-outs), the same tick without a supply (decode
+// and painting alone), and the program's CPU share while the panel's own timer
+// polls every 200 ms for 20 s.
+#include "app/Application.h"
+#include "app/PanelCatalog.h"
+#include "panels/front/frmKD.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace dalto;
+
+// Nobody is there to answer: every question gets its first button.
+class UnattendedPrompts final : public Prompts {
+public:
+    PromptAnswer message(const QString&, const QString&, PromptButtons buttons, PromptIcon) override
+    {
+        return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel ? PromptAnswer::Yes
+                                                                                          : PromptAnswer::Ok;
+    }
+    QString pickFile(const FilePickRequest&) override { return {}; }
+    QString inputValue(const QString&, const QString&) override { return {}; }
+};
+
+double ProcessCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// dalto-sim beside this program, and the program started against it with the
+// KD panel shown.
+class PanelOnSimulator {
+public:
+    PanelOnSimulator()
+    {
+        sim_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dalto-sim"),
+                   {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0")});
+        if (!sim_.waitForReadyRead(10000))
+            return;
+        const auto match = QRegularExpression(QStringLiteral("tcp [^ ,]+:(\\d+)"))
+                               .match(QString::fromLocal8Bit(sim_.readLine()));
+        if (!match.hasMatch())
+            return;
+        QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
+        QFile config(dir_.filePath(QStringLiteral("Dalto_Panel.ini")));
+        if (!shipped.open(QIODevice::ReadOnly) || !config.open(QIODevice::WriteOnly))
+            return;
+        config.write(QString::fromUtf8(shipped.readAll())
+                         .replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
+                                  QStringLiteral("Comm=TCP/IP\nAddress=127.0.0.1\nPort=") + match.captured(1))
+                         .toUtf8());
+        config.close();
+        app_ = std::make_unique<Application>(clock_, prompts_, Paths(dir_.path(), config.fileName(), dir_.path()));
+        registerProgramPanels(*app_);
+        app_->start();
+        panel_ = qobject_cast<front::frmKD*>(app_->currentPanel());
+    }
+    ~PanelOnSimulator()
+    {
+        app_.reset();
+        sim_.terminate();
+        sim_.waitForFinished(3000);
+    }
+
+    front::frmKD* panel() const { return panel_; }
+    Application& app() { return *app_; }
+
+private:
+    QTemporaryDir dir_;
+    QProcess sim_;
+    SteadyClock clock_;
+    UnattendedPrompts prompts_;
+    std::unique_ptr<Application> app_;
+    front::frmKD* panel_ = nullptr;
+};
+
+void BM_PollTickAgainstSimulator(benchmark::State& state)
+{
+    PanelOnSimulator rig;
+    if (!rig.panel()) {
+        state.SkipWithError("the KD panel did not open against dalto-sim");
+        return;
+    }
+    rig.panel()->tmrInfo->stop();
+    for (auto _ : state)
+        rig.panel()->tmrInfo_Timer();
+    if (rig.app().state().BusCode != 2)
+        state.SkipWithError("the link left TCP/IP");
+}
+BENCHMARK(BM_PollTickAgainstSimulator)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+
+void BM_PollTickWithoutSupply(benchmark::State& state)
+{
+    PanelOnSimulator rig;
+    if (!rig.panel()) {
+        state.SkipWithError("the KD panel did not open against dalto-sim");
+        return;
+    }
+    rig.panel()->tmrInfo->stop();
+    rig.panel()->cmdStart_Click();
+    rig.panel()->tmrInfo->stop();
+    rig.app().state().BusCode = 5;
+    for (auto _ : state)
+        rig.panel()->tmrInfo_Timer();
+}
+BENCHMARK(BM_PollTickWithoutSupply)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+
+void BM_PollingForTwentySeconds(benchmark::State& state)
+{
+    PanelOnSimulator rig;
+    if (!rig.panel()) {
+        state.SkipWithError("the KD panel did not open against dalto-sim");
+        return;
+    }
+    int ticks = 0;
+    QObject::connect(rig.panel()->tmrInfo, &QTimer::timeout, [&] { ++ticks; });
+    double cpu = 0;
+    for (auto _ : state) {
+        const double before = ProcessCpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        cpu += ProcessCpuSeconds() - before;
+    }
+    const double percent = 100.0 * cpu / (20.0 * double(state.iterations()));
+    state.counters["cpu_percent_of_core"] = percent;
+    state.counters["polls"] = double(ticks) / double(state.iterations());
+    std::printf("Polling dalto-sim for 20 s: %d polls, %.3f s CPU = %.2f %% of one core\n", ticks, cpu, percent);
+}
+BENCHMARK(BM_PollingForTwentySeconds)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
