@@ -28,6 +28,7 @@ TranscriptBox::TranscriptBox(QWidget* parent)
 void TranscriptBox::setTranscriptText(const QString& text)
 {
     text_ = text;
+    pending_.clear();
     setPlainText(viewOf(text));
     keepNewestLineInView();
 }
@@ -37,7 +38,20 @@ void TranscriptBox::appendTranscript(const QString& text)
     if (text.isEmpty())
         return;
     text_ += text;
-    showText(text);
+    pending_ += text;
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(this, &TranscriptBox::showPending, Qt::QueuedConnection);
+    }
+}
+
+void TranscriptBox::showPending()
+{
+    flushQueued_ = false;
+    if (pending_.isEmpty())
+        return;
+    showText(pending_);
+    pending_.clear();
     keepNewestLineInView();
 }
 

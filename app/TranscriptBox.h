@@ -3,6 +3,10 @@
 // device. It keeps exactly the text the link echoed (CR LF and all) for saving,
 // shows it with line breaks, appends at the end without rewriting what is there,
 // and keeps the newest line in view. Read-only: it is a record, not an editor.
+//
+// The kept text changes at once; the view takes what was appended since it was
+// last shown when events next run, so a burst of exchanges costs one layout
+// update instead of one per line.
 
 #include "core/Transcript.h"
 
@@ -20,10 +24,13 @@ public:
     void appendTranscript(const QString& text) override;
 
 private:
+    void showPending();
     void showText(const QString& text);
     void keepNewestLineInView();
 
     QString text_;
+    QString pending_;
+    bool flushQueued_ = false;
 };
 
 } // namespace dalto
