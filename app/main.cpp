@@ -5,6 +5,8 @@
 #include "CommandLine.h"
 #include "PanelCatalog.h"
 #include "QtPrompts.h"
+#include "PanelWindow.h"
+#include "setup/frmSetup.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -76,6 +78,7 @@ int main(int argc, char** argv)
     dalto::Application app(clock, prompts, paths);
     QObject::connect(&app, &dalto::Application::programEnded, &qtApp, [] { QCoreApplication::exit(0); });
     dalto::registerProgramPanels(app);
+    app.setSetupHook([&app](dalto::PanelWindow& caller) { dalto::RunSetupDialog(app.link(), &caller); });
     app.start();
     if (app.ended())
         return 0;
