@@ -33,17 +33,6 @@ QString AccessibleState(LampColour colour)
 
 } // namespace
 
-uint32_t LampColourCode(LampColour colour)
-{
-    switch (colour) {
-    case LampColour::Green: return 65280;
-    case LampColour::Red: return 255;
-    case LampColour::Orange: return 33023;
-    case LampColour::Off: break;
-    }
-    return 0x80000011;
-}
-
 Lamp::Lamp(const QString& caption, int tag, QWidget* parent)
     : QLabel(caption, parent)
     , tag_(tag)

@@ -5,15 +5,10 @@
 #include "panels/front/menu/FrontPanelMenuHost.h"
 
 #include <QLabel>
-#include <cstdint>
 
 namespace dalto::front {
 
 using menu::LampColour;
-
-// The colour as the panel stores it (red in the low byte); off is the system
-// colour for grey text.
-uint32_t LampColourCode(LampColour colour);
 
 class Lamp final : public QLabel {
     Q_OBJECT

@@ -12,22 +12,14 @@ using StatusBits = std::array<bool, 17>;
 
 StatusBits DecodeBits(int32_t value);
 
-// Bits of the status word.
+// Bits of the status word that decide more than their lamp.
 namespace statusbit {
-inline constexpr int Interlock = 2;
-inline constexpr int InternalControl = 3;
-inline constexpr int ExternalControl = 4;
-inline constexpr int Standby = 6;
+inline constexpr int Standby = 6;  // lit orange; wins over output on
 inline constexpr int OutputOn = 7;
-inline constexpr int VoltageControl = 8;
-inline constexpr int RemoteSense = 9;
-inline constexpr int CurrentControl = 10;
 } // namespace statusbit
 
-// Bits of the fault word that need more than their lamp.
+// The fault-word bit whose lamp (REMOTE) is lit green, not red.
 namespace faultbit {
-inline constexpr int Fuse = 5;
-inline constexpr int ProtectionLatched = 7; // no lamp; CLEAR when idle clears it
 inline constexpr int Remote = 9;
 } // namespace faultbit
 

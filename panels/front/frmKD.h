@@ -136,7 +136,6 @@ public:
 
     StatusBits StatusBitsShown{};
     StatusBits FaultBitsShown{};
-    int32_t FaultWordShown = 0;
 
     // FrontPanelMenuHost
     void setReadOut(menu::ReadOut which, const QString& text) override;

@@ -174,3 +174,23 @@ TEST_F(FrontPanelPolling, ClosingTheWindowSendsClearAndEndsTheProgram)
     EXPECT_TRUE(commands().contains("<>CLR 0"));
     EXPECT_TRUE(app->ended());
 }
+
+TEST_F(FrontPanelPolling, SetupWithAnotherTypeReplacesThePanelAndViewItemsSwitch)
+{
+    app->setSetupHook([this](PanelWindow&) { app->state().SystemType = 9; });
+    answerEverything();
+    panel->mnuSetup_Click();
+    EXPECT_EQ(current()->objectName(), "frmHB");
+    EXPECT_FALSE(app->ended());
+    EXPECT_EQ(commands().count("<>CLR 0"), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(visiblePanels(), 1);
+
+    auto* hb = qobject_cast<frmKD*>(current());
+    ASSERT_NE(hb, nullptr);
+    EXPECT_TRUE(hb->tmrInfo->isActive());
+    hb->panelMenu.mnuCommand->trigger();
+    EXPECT_EQ(current()->objectName(), "frmCommand");
+    EXPECT_EQ(app->windows().loaded(window::frmHB), nullptr);
+    EXPECT_FALSE(app->ended());
+}
