@@ -128,6 +128,29 @@ TEST_F(FrontPanelKeys, HeldUpArrowStepsOneThenThreeThenThirteenDigits)
     EXPECT_FALSE(panel->tmrInfo->isActive()); // still in the OVT menu
 }
 
+TEST_F(FrontPanelKeys, HeldUpArrowOnAPotStopsAt255AndKeepsSendingIt)
+{
+    auto& f = panel->fields();
+    f.MenuState = 10;
+    f.MenuItem = 2;
+    f.EditFormat = "0";
+    f.EditValue = 252;
+    const double pressed = clock.now();
+    clock.onAdvance([&](double now) {
+        if (now - pressed >= 2.0)
+            app->state().ButtonHeld = false;
+    });
+    panel->cmdUp_MouseDown();
+    clock.onAdvance(nullptr);
+    QStringList pots = commands().filter("CAL:POT");
+    ASSERT_GE(pots.size(), 6);
+    EXPECT_EQ(pots.mid(0, 3), (QStringList{"CAL:POT 3,253", "CAL:POT 3,254", "CAL:POT 3,255"}));
+    pots.erase(pots.begin(), pots.begin() + 3);
+    EXPECT_EQ(pots.count("CAL:POT 3,255"), pots.size());
+    EXPECT_EQ(app->state().PotValues[2], 255);
+    EXPECT_TRUE(panel->tmrInfo->isActive()); // polling goes on in the calibration menu
+}
+
 TEST_F(FrontPanelKeys, ClearActsOnReleaseOverTheKeyOrByTheSpaceBar)
 {
     const QPoint inside(5, 5);

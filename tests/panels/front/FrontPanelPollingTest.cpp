@@ -64,6 +64,14 @@ TEST_F(FrontPanelPolling, LoadAnnouncesIdlePlacesKnobsAndSimulatesStandby)
     EXPECT_FALSE(panel->rtbTranx->isVisibleTo(panel)); // no debug switch file
     EXPECT_EQ(panel->FaultLamps.count(), 7);
     EXPECT_EQ(panel->ConfigLamps.at(7), panel->lblErrors[8]);
+
+    QStringList unnamed;
+    for (QWidget* control : panel->findChildren<QWidget*>())
+        if ((qobject_cast<QPushButton*>(control) || qobject_cast<Lamp*>(control) ||
+             qobject_cast<QLineEdit*>(control) || qobject_cast<tavKnob*>(control)) &&
+            control->accessibleName().isEmpty())
+            unnamed << control->objectName();
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 }
 
 TEST_F(FrontPanelPolling, StatusRepliesLightTheirLampsAndSetTheRunState)
