@@ -13,7 +13,7 @@
 #include "panels/front/menu/MenuItems.h"
 #include "protocol/DeviceSettings.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -282,14 +282,12 @@ void frmKD::cmdSave_Click()
     if (path.isEmpty())
         return;
     clock().pump();
-    QFile file(path);
-    const QByteArray text = (rtbTranx->transcriptText() + QStringLiteral("\r\n")).toLocal8Bit();
-    // A transcript that did not reach the disk must not look saved.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() ||
-        !file.flush())
-        prompts.message(QStringLiteral("Could not save the transcript to ") + path + QStringLiteral(": ") +
-                            file.errorString(),
-                        ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+    // A save that fails leaves any earlier file as it was and says why.
+    QSaveFile file(path);
+    const QByteArray text = (rtbTranx->transcriptText() + QLatin1Char('\n')).toLocal8Bit();
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        prompts.message(QStringLiteral("The transcript could not be saved to %1.\r\n%2").arg(path, file.errorString()),
+                        ApplicationTitle, PromptButtons::Ok, PromptIcon::Critical);
 }
 
 } // namespace dalto::front

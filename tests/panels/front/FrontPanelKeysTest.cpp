@@ -6,6 +6,7 @@
 #include "panels/front/ReadoutValue.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
@@ -230,4 +231,24 @@ TEST_F(FrontPanelKeys, MenuKeysWalkTheMenuAndSwapTheKeysShown)
     EXPECT_TRUE(commands().contains("<>CHG 0,-1,0"));
     EXPECT_TRUE(panel->tmrInfo->isActive());
     EXPECT_TRUE(panel->knbVolt->knobEnabled());
+}
+
+TEST_F(FrontPanelKeys, TranscriptIsSavedWholeOrTheFailureIsReported)
+{
+    panel->rtbTranx->setTranscriptText("VOLT 1\r\n");
+    const QString path = dir.filePath("tranx.txt");
+    prompts.files.push_back(path);
+    panel->cmdSave->click();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "VOLT 1\r\n\n");
+    EXPECT_TRUE(prompts.messages.empty());
+
+    prompts.files.push_back(dir.filePath("missing/folder/tranx.txt"));
+    panel->cmdSave->click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith("The transcript could not be saved to "));
+
+    panel->cmdClearText->click();
+    EXPECT_EQ(panel->rtbTranx->transcriptText(), "");
 }
