@@ -8,6 +8,8 @@ WindowRegistry::~WindowRegistry()
 {
     for (const QPointer<PanelWindow>& window : std::as_const(loaded_))
         delete window.data();
+    for (const QPointer<PanelWindow>& window : std::as_const(going_))
+        delete window.data();
 }
 
 void WindowRegistry::registerPanel(const QString& name, PanelFactory factory)
@@ -40,8 +42,12 @@ void WindowRegistry::unload(const QString& name)
         return;
     window->unload();
     if (window) {
+        // Deleted once control is back in the event loop: the unload may have
+        // been started by the window's own menu or close box.
         window->hide();
         window->deleteLater();
+        going_.removeAll(nullptr);
+        going_.append(window);
     }
 }
 

@@ -12,6 +12,7 @@
 // (PanelCatalog.h).
 
 #include <QHash>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -49,6 +50,8 @@ private:
     Application& app_;
     QHash<QString, PanelFactory> factories_;
     QHash<QString, QPointer<PanelWindow>> loaded_;
+    // Unloaded windows whose deletion is still pending.
+    QList<QPointer<PanelWindow>> going_;
 };
 
 } // namespace dalto

@@ -33,7 +33,7 @@ done
 
 sed -e 's/^Start-Up=.*/Start-Up=Register Panel/' -e 's/^Comm=.*/Comm=TCP\/IP/' \
     -e 's/^Address=.*/Address=127.0.0.1/' -e "s/^Port=.*/Port=$port/" \
-    "$build/bin/Dalto_Panel.ini" >"$work/Dalto_Panel.ini"
+    "$root/resources/Dalto_Panel.ini" >"$work/Dalto_Panel.ini"
 
 times=()
 peaks=()
