@@ -1,7 +1,8 @@
-// The HB panel: its menu reaches only "ConF" and "CAL " by run state, its trip
+// The MW panel opens by its type; the HB panel: its menu reaches only "ConF" and "CAL " by run state, its trip
 // knobs send the trip levels, the FUSE lamp, and CLEAR on a plain click.
 #include "FrontPanelFixture.h"
 
+#include "app/WindowRegistry.h"
 #include "panels/front/frmHB.h"
 
 #include <QLineEdit>
@@ -105,4 +106,20 @@ TEST_F(FrontPanelHb, FuseBitLightsFuseAndClearActsOnAPlainClick)
     panel->cmdClear->click();
     EXPECT_TRUE(commands().contains("<>CLR 0"));
     EXPECT_FLOAT_EQ(panel->knbOVP->value(), app->state().DeviceState[2]);
+}
+
+TEST_F(FrontPanelFixture, MwSeriesOpensTheSamePanelWithGroupCaptions)
+{
+    auto& mw = open(QStringLiteral("MW Series"));
+    EXPECT_EQ(mw.objectName(), "frmMW");
+    EXPECT_EQ(current(), &mw);
+    EXPECT_TRUE(mw.Label11->isVisibleTo(&mw));
+    EXPECT_TRUE(mw.Label9->isVisibleTo(&mw));
+    EXPECT_FALSE(mw.Label12->isVisibleTo(&mw));
+    EXPECT_NE(mw.panelMenu.mnuModulation, nullptr);
+    // Same behaviour: its poll checks its own name, so it stays open.
+    device.reply("0,0,48,0\r\n");
+    mw.tmrInfo_Timer();
+    EXPECT_EQ(app->windows().loaded(QStringLiteral("frmMW")), &mw);
+    EXPECT_EQ(mw.fields().RunState, 3);
 }
