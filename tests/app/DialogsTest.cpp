@@ -1,7 +1,6 @@
 // The value prompt and the About box.
 
 #include "ScriptedPrompts.h"
-#include "app/QtPrompts.h"
 #include "app/frmAbout.h"
 #include "app/frmInput.h"
 #include "FakeClock.h"
@@ -97,10 +96,4 @@ TEST_F(DialogsTest, SystemInfoWithoutTheToolSaysItIsUnavailable)
     frmAbout about(context);
     about.cmdSysInfo->click();
     EXPECT_EQ(prompts.messageTexts(), QStringList{"System Information Is Unavailable At This Time"});
-}
-
-TEST(QtPromptsTest, FileFilterBecomesQtFilterList)
-{
-    EXPECT_EQ(QtFileFilter("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
-              "Text Files (*.txt);;All Files (*.*)");
 }

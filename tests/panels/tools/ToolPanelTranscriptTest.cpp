@@ -1,4 +1,4 @@
-// The Output frame every tool panel has: Save to File and Clear.
+// Save to File in the Output frame every tool panel has.
 
 #include "AppFixture.h"
 #include "app/TranscriptBox.h"
@@ -52,13 +52,4 @@ TEST_F(ToolPanelTranscriptTest, SaveThatFailsIsReportedAndCancelDoesNothing)
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(prompts.messages[0].text.startsWith("The transcript could not be saved to " + path));
     EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Critical);
-}
-
-TEST_F(ToolPanelTranscriptTest, ClearEmptiesTheTranscript)
-{
-    panel().cmdSetSCPI.at(8)->click();
-    ASSERT_FALSE(panel().rtbTranx->transcriptText().isEmpty());
-    panel().cmdClear->click();
-    EXPECT_EQ(panel().rtbTranx->transcriptText(), "");
-    EXPECT_EQ(panel().rtbTranx->toPlainText(), "");
 }
