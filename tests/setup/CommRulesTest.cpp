@@ -80,30 +80,6 @@ TEST(SetupBusChoice, OnlyANetworkPortIsReplacedWhenMovingToRs232)
     EXPECT_EQ(fromSerial.fields().address, "12") << "no swap between two bus addresses";
 }
 
-TEST(SetupBusChoice, RowsFollowTheBus)
-{
-    const CommDisplay gpib = CommDisplayFor(bus::Gpib);
-    EXPECT_TRUE(gpib.addressShown);
-    EXPECT_FALSE(gpib.portShown);
-    const CommDisplay rs232 = CommDisplayFor(bus::Rs232);
-    EXPECT_FALSE(rs232.addressShown);
-    EXPECT_EQ(rs232.portLabel, "Comm Port");
-    const CommDisplay rs485 = CommDisplayFor(bus::Rs485Packet);
-    EXPECT_EQ(rs485.addressLabel, "RS485 Address");
-    EXPECT_EQ(rs485.portLabel, "Comm Port");
-    for (const int16_t none : {bus::Simulated, bus::None}) {
-        const CommDisplay d = CommDisplayFor(none);
-        EXPECT_FALSE(d.addressShown || d.portShown || d.configureShown) << none;
-    }
-}
-
-TEST(SetupBusChoice, NamesNeedFiveCharactersPanelFirst)
-{
-    EXPECT_EQ(ValidateSetupNames("Pane", "KD"), "Check the Start-Up Panel for Validity");
-    EXPECT_EQ(ValidateSetupNames("Panel", "KD Se"), std::nullopt);
-    EXPECT_EQ(ValidateSetupNames("Panel", "KD S"), "Check the System Type for Validity");
-}
-
 TEST(NetworkFields, DevicePortIsAWholeNumberFrom1To65534)
 {
     for (const char* good : {"1", "4040", "65534"})
