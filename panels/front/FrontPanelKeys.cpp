@@ -7,13 +7,12 @@
 #include "SimulatedStatus.h"
 #include "app/Application.h"
 #include "app/TranscriptBox.h"
+#include "app/TranscriptSave.h"
 #include "core/LegacyNumbers.h"
-#include "core/PickFile.h"
 #include "link/DeviceLink.h"
 #include "panels/front/menu/MenuItems.h"
 #include "protocol/DeviceSettings.h"
 
-#include <QSaveFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -275,19 +274,7 @@ void frmKD::cmdClearText_Click()
 
 void frmKD::cmdSave_Click()
 {
-    auto& prompts = app().context().prompts;
-    const QString path = PickFile(prompts, QStringLiteral("Select or Enter File"),
-                                  app().context().paths.programFolder(), QStringLiteral("Text Files"),
-                                  QStringLiteral("*.txt"), QStringLiteral("save"));
-    if (path.isEmpty())
-        return;
-    clock().pump();
-    // A save that fails leaves any earlier file as it was and says why.
-    QSaveFile file(path);
-    const QByteArray text = (rtbTranx->transcriptText() + QLatin1Char('\n')).toLocal8Bit();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        prompts.message(QStringLiteral("The transcript could not be saved to %1.\r\n%2").arg(path, file.errorString()),
-                        ApplicationTitle, PromptButtons::Ok, PromptIcon::Critical);
+    SaveTranscriptToFile(app().context(), *rtbTranx);
 }
 
 } // namespace dalto::front

@@ -3,8 +3,8 @@
 #include "app/Application.h"
 #include "app/ProgramPictures.h"
 #include "app/TranscriptBox.h"
+#include "app/TranscriptSave.h"
 #include "app/WindowNames.h"
-#include "core/PickFile.h"
 #include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
 
@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace dalto {
@@ -72,22 +71,9 @@ void ToolPanel::cmdClear_Click()
     rtbTranx->setTranscriptText(QString());
 }
 
-// A save that fails leaves any earlier file as it was and tells the user why.
 void ToolPanel::cmdSave_Click()
 {
-    AppContext& context = app().context();
-    const QString path = PickFile(context.prompts, QStringLiteral("Select or Enter File"),
-                                  context.paths.programFolder(), QStringLiteral("Text Files"),
-                                  QStringLiteral("*.txt"), QStringLiteral("save"));
-    if (path.isEmpty())
-        return;
-    context.clock.pump();
-    QSaveFile file(path);
-    const QByteArray text = (rtbTranx->transcriptText() + QLatin1Char('\n')).toLocal8Bit();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        context.prompts.message(QStringLiteral("The transcript could not be saved to %1.\r\n%2")
-                                    .arg(path, file.errorString()),
-                                ApplicationTitle, PromptButtons::Ok, PromptIcon::Critical);
+    SaveTranscriptToFile(app().context(), *rtbTranx);
 }
 
 void ToolPanel::connectMenu()
