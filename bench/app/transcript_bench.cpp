@@ -41,14 +41,3 @@ BENCHMARK(AppendExchanges)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond
 BENCHMARK(AppendExchangesShowingEach)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(3)->Complexity(benchmark::oN);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

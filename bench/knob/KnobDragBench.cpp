@@ -136,14 +136,3 @@ void BM_QtEventAndPaintOnly(benchmark::State& state)
 BENCHMARK(BM_KnobRedrawStep)->Arg(kPanelSide)->Arg(kLargeSide);
 BENCHMARK(BM_KnobDragStep)->Arg(kPanelSide)->Arg(kLargeSide);
 BENCHMARK(BM_QtEventAndPaintOnly)->Arg(kPanelSide)->Arg(kLargeSide);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
