@@ -10,6 +10,7 @@
 #include "SerialTransport.h"
 #include "SimulatedTransport.h"
 #include "TcpTransport.h"
+#include "core/BusCode.h"
 #include "core/Transcript.h"
 #include "link/gpib/GpibLayer.h"
 
@@ -20,10 +21,6 @@ namespace dalto {
 
 namespace {
 
-constexpr int16_t GpibBus = 0;
-constexpr int16_t TcpBus = 2;
-constexpr int16_t PacketBus = 4;
-constexpr int16_t SimulatedBus = 5;
 
 const std::array<QString, 6> BusLabels = {
     QStringLiteral("GPIB "), QStringLiteral("RS232 "), QStringLiteral("TCP/IP "),
@@ -103,7 +100,7 @@ struct DeviceLink::Impl {
     {
         if (!context.state.Probing)
             context.prompts.message(text, CommErrorTitle, PromptButtons::Ok, PromptIcon::None);
-        context.state.BusCode = SimulatedBus;
+        context.state.BusCode = bus::Simulated;
     }
 
     void logFault(const QString& heading, const LinkFault& fault)
@@ -244,7 +241,7 @@ bool DeviceLink::InitComm()
             transport->open();
             impl_->setTranscript(BusLabels[bus]);
             transport->addressDevice();
-            if (bus == PacketBus) {
+            if (bus == bus::Rs485Packet) {
                 FlushInput();
                 impl_->selectPacketNode(false);
             }
@@ -255,7 +252,7 @@ bool DeviceLink::InitComm()
         }
     } else {
         impl_->tellNoPort();
-        context_.state.BusCode = SimulatedBus;
+        context_.state.BusCode = bus::Simulated;
     }
     impl_->echo(QStringLiteral("- Initialized\r\n"));
     return true;
@@ -313,7 +310,7 @@ void DeviceLink::FlushInput()
 void DeviceLink::KeepAlive()
 {
     const SharedState& state = context_.state;
-    if (state.BusCode != TcpBus || state.LoaderActive || !impl_->backends->socket->isConnected())
+    if (state.BusCode != bus::Tcp || state.LoaderActive || !impl_->backends->socket->isConnected())
         return;
     try {
         impl_->tcp.writeBytes(QByteArray(1, LF));

@@ -1,6 +1,6 @@
 #include "CommFields.h"
 
-#include "BusCode.h"
+#include "core/BusCode.h"
 #include "core/Configuration.h"
 
 namespace dalto {

@@ -1,6 +1,6 @@
 #include "LinkProbe.h"
 
-#include "BusCode.h"
+#include "core/BusCode.h"
 #include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
 

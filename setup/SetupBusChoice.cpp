@@ -1,6 +1,6 @@
 #include "SetupBusChoice.h"
 
-#include "BusCode.h"
+#include "core/BusCode.h"
 
 namespace dalto {
 

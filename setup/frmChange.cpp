@@ -1,6 +1,6 @@
 #include "frmChange.h"
 
-#include "BusCode.h"
+#include "core/BusCode.h"
 #include "DeviceQuery.h"
 #include "Named.h"
 #include "link/DeviceLink.h"

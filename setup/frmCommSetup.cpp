@@ -1,6 +1,6 @@
 #include "frmCommSetup.h"
 
-#include "BusCode.h"
+#include "core/BusCode.h"
 #include "CommFields.h"
 #include "DiscoverySettings.h"
 #include "LinkProbe.h"

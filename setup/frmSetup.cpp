@@ -1,6 +1,6 @@
 #include "frmSetup.h"
 
-#include "BusCode.h"
+#include "core/BusCode.h"
 #include "DialogIcon.h"
 #include "Named.h"
 #include "WaitCursor.h"

@@ -1,6 +1,6 @@
 // The rules behind the setup dialogs: which bus fields are usable, how the setup
 // dialog swaps addresses between buses, which rows it shows, and the texts.
-#include "setup/BusCode.h"
+#include "core/BusCode.h"
 #include "setup/CommFields.h"
 #include "setup/NetworkFields.h"
 #include "setup/SerialPortHint.h"
