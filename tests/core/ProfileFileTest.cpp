@@ -52,7 +52,7 @@ TEST_F(ProfileFileTest, OnlyTheFirst99CharactersOfAValueCount)
     for (int i = 0; i < 150; ++i)
         longValue += char('a' + i % 26);
     writeText(path, "[S]\nK=" + longValue + "\n");
-    EXPECT_EQ(file.readString("S", "K"), QString::fromLatin1(longValue.left(ProfileValueLimit)));
+    EXPECT_EQ(file.readString("S", "K"), QString::fromLatin1(longValue.left(99)));
 }
 
 TEST_F(ProfileFileTest, WriteChangesOneKeyAndKeepsCommentsOrderAndTheRest)

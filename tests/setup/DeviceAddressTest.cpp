@@ -116,6 +116,8 @@ TEST_F(GpibDevices, ChangeOnAnAnsweringInstrumentSendsTheNewAddress)
         EXPECT_EQ(change.lblIdentification->text(), "DALTO,KD");
         EXPECT_EQ(change.lblModVersion->text(), "GPIB 1.3");
         EXPECT_EQ(change.cboAddress->count(), 30);
+        EXPECT_EQ(change.cboAddress->itemText(0), "1");
+        EXPECT_EQ(change.cboAddress->itemText(29), "30");
         EXPECT_EQ(change.cboAddress->currentText(), "7");
         change.cboAddress->setCurrentText("12");
         change.cmdOK->click();
@@ -142,6 +144,8 @@ TEST_F(AddressDialogs, Rs485AddressOutsideTheListIsAddedAndSelected)
     EXPECT_EQ(change.windowTitle(), "Change Device's RS-485 Settings");
     EXPECT_EQ(change.lblAddressSetting->text(), "RS-485 Address");
     EXPECT_EQ(change.cboAddress->count(), 256);
+    EXPECT_EQ(change.cboAddress->itemText(0), "1");
+    EXPECT_EQ(change.cboAddress->itemText(254), "255");
     EXPECT_EQ(change.cboAddress->currentText(), "300");
     EXPECT_EQ(change.lblAddress->text(), "300");
     EXPECT_TRUE(change.lblModVersion->isHidden());

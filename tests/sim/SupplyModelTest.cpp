@@ -151,3 +151,38 @@ TEST_F(SupplyModelTest, ConfigurationArmAndFaultsShowInTheWords)
     EXPECT_EQ(supply.faultWord(), fault_bit::Remote);
     EXPECT_TRUE(supply.statusWord() & status_bit::RemoteSense);
 }
+
+// The words as the panels read them off the wire: each state at its own bit, written
+// as numbers so that two states trading bits in the model cannot go unseen.
+TEST_F(SupplyModelTest, EachStateSitsAtTheBitThePanelsRead)
+{
+    EXPECT_EQ(supply.statusWord(), 0x48u); // internal control, standby
+    supply.setInternalControl(false);
+    const std::pair<void (SupplyModel::*)(bool), uint32_t> flags[] = {
+        {&SupplyModel::setInterlock, 0x4u},
+        {&SupplyModel::setExternalControl, 0x10u},
+        {&SupplyModel::setRemoteSense, 0x200u},
+    };
+    for (const auto& [set, bit] : flags) {
+        (supply.*set)(true);
+        EXPECT_EQ(supply.statusWord(), 0x40u | bit);
+        (supply.*set)(false);
+    }
+    ASSERT_EQ(supply.setVoltage(5.0), 0);
+    ASSERT_EQ(supply.setCurrent(1.0), 0);
+    ASSERT_EQ(supply.start(), 0);
+    EXPECT_EQ(supply.statusWord(), 0x180u); // output on, voltage control
+    ASSERT_EQ(supply.setLoadOhms(2.0), 0);
+    EXPECT_EQ(supply.statusWord(), 0x480u); // output on, current control
+
+    const std::pair<uint32_t, uint32_t> faults[] = {
+        {fault_bit::OverVoltage, 0x1u}, {fault_bit::OverCurrent, 0x2u}, {fault_bit::Phase, 0x4u},
+        {fault_bit::ProgramLine, 0x8u}, {fault_bit::Thermal, 0x10u},    {fault_bit::Fuse, 0x20u},
+        {fault_bit::Lock, 0x100u},
+    };
+    for (const auto& [fault, bit] : faults) {
+        supply.reset();
+        supply.injectFaults(fault);
+        EXPECT_EQ(supply.faultWord(), bit | 0x80u) << bit; // with the alarm summary
+    }
+}

@@ -98,6 +98,41 @@ TEST_F(FrontPanelPolling, StatusRepliesLightTheirLampsAndSetTheRunState)
     EXPECT_EQ(panel->fields().RunState, 4); // neither standby nor output bit
 }
 
+// One bit at a time, so that two lamps that usually light together cannot trade bits
+// unseen.
+TEST_F(FrontPanelPolling, EachStatusAndFaultBitLightsOnlyItsOwnLamp)
+{
+    const struct {
+        int statusBit;
+        int faultBit;
+        QStringList lamps;
+    } cases[] = {
+        {3, -1, {Lit("INT CTL", 3, LampColour::Green)}},
+        {4, -1, {Lit("EXT CTL", 4, LampColour::Green)}},
+        {6, -1, {Lit("STANDBY", 6, LampColour::Orange)}},
+        {7, -1, {Lit("POWER", 7, LampColour::Green)}},
+        {8, -1, {Lit("CTL", 8, LampColour::Green)}},
+        {9, -1, {Lit("REM SEN", 9, LampColour::Green)}},
+        {10, -1, {Lit("CTL", 10, LampColour::Green)}},
+        {2, -1, {}}, // interlock shows only in the configuration menu
+        {-1, 0, {Lit("OVT", 0, LampColour::Red)}},
+        {-1, 1, {Lit("OCT", 1, LampColour::Red)}},
+        {-1, 2, {Lit("PHL", 2, LampColour::Red)}},
+        {-1, 3, {Lit("PGL", 3, LampColour::Red)}},
+        {-1, 4, {Lit("THL", 4, LampColour::Red)}},
+        {-1, 8, {Lit("LOC", 8, LampColour::Red)}},
+        {-1, 9, {Lit("REMOTE", 2, LampColour::Green)}},
+        {-1, 7, {}},
+    };
+    for (const auto& c : cases) {
+        const unsigned status = c.statusBit < 0 ? 0u : 1u << c.statusBit;
+        const unsigned fault = c.faultBit < 0 ? 0u : 1u << c.faultBit;
+        SCOPED_TRACE(::testing::Message() << "status bit " << c.statusBit << ", fault bit " << c.faultBit);
+        pollWith(QStringLiteral("0,0,%1,%2\r\n").arg(status, 0, 16).arg(fault, 0, 16).toLatin1());
+        EXPECT_EQ(lit(), c.lamps);
+    }
+}
+
 TEST_F(FrontPanelPolling, WithoutASupplyTheKnobsStandInOnlyWhileOutputIsOn)
 {
     app->state().BusCode = 5;

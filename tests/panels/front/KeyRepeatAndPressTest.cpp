@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace dalto::front;
 
 TEST(ArrowRepeat, StepsAndMultipliersByFormatAndMenu)
@@ -19,6 +21,25 @@ TEST(ArrowRepeat, StepsAndMultipliersByFormatAndMenu)
 
     ArrowRepeat repeat;
     EXPECT_EQ(repeat.step(128, "0", false, 10), 127.0f);
+}
+
+// Eleven single steps, then threefold from the 12th, then thirteenfold from the 32nd.
+TEST(ArrowRepeat, SpeedsUpExactlyAfterTenAndAfterThirtySteps)
+{
+    EXPECT_EQ(RepeatMultiplier(0.25, 9), 1);
+    EXPECT_EQ(RepeatMultiplier(0.15, 9), 3);
+    ArrowRepeat repeat;
+    float value = 0;
+    std::vector<float> changes;
+    for (int k = 0; k < 33; ++k) {
+        const float next = repeat.step(value, "0", true, 9);
+        changes.push_back(next - value);
+        value = next;
+    }
+    std::vector<float> expected(11, 1.0f);
+    expected.insert(expected.end(), 20, 3.0f);
+    expected.insert(expected.end(), 2, 13.0f);
+    EXPECT_EQ(changes, expected);
 }
 
 TEST(PushKeyTracker, PointerComingBackAndSpaceWhileTheMouseHoldsTheKey)

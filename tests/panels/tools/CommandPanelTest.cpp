@@ -78,12 +78,13 @@ const struct {
 TEST_F(CommandPanelTest, EveryRowSendsExactlyItsCommand)
 {
     startApp(); // HBX on TCP/IP: every row but GPIB. Vers. is usable
-    int rowsSeen = 0;
     for (const auto& row : Rows) {
         SCOPED_TRACE(row.caption);
         auto& get = row.scpi ? panel().cmdGetSCPI : panel().cmdGetIEEE;
         auto& set = row.scpi ? panel().cmdSetSCPI : panel().cmdSetIEEE;
         auto& box = row.scpi ? panel().txtSCPI : panel().txtIEEE;
+        // A row the panel lost must fail here, not pass unseen.
+        ASSERT_TRUE(get.count(row.index) || set.count(row.index));
         const std::string command(row.command);
         if (get.count(row.index) && row.index != 37) {
             device.reply("1\r\n");
@@ -95,9 +96,8 @@ TEST_F(CommandPanelTest, EveryRowSendsExactlyItsCommand)
         if (set.count(row.index)) {
             EXPECT_EQ(click(set.at(row.index)).toStdString(), box.count(row.index) ? command + " 12\n" : command + "\n");
         }
-        ++rowsSeen;
     }
-    EXPECT_EQ(rowsSeen, 35);
+    EXPECT_EQ(std::size(Rows), 35u);
     EXPECT_EQ(panel().cmdGetSCPI.size() + panel().cmdGetIEEE.size(), 25u);
     EXPECT_EQ(panel().cmdSetSCPI.size() + panel().cmdSetIEEE.size(), 25u);
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join('\n').toStdString();

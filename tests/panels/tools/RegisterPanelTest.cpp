@@ -90,6 +90,25 @@ TEST_F(RegisterPanelTest, StatusByteAndConditionRepliesLightTheirBits)
     EXPECT_EQ(litBits(StatusRegister::OPER), QStringList{"CV"});
 }
 
+// One bit at a time in every register, so that neighbouring bits cannot trade labels.
+TEST_F(RegisterPanelTest, EverySingleBitLightsOnlyItsOwnLabel)
+{
+    const std::pair<StatusRegister, QPushButton*> registers[] = {
+        {StatusRegister::OPER, panel().cmdGetReg.at(0)},  {StatusRegister::QUES, panel().cmdGetReg.at(1)},
+        {StatusRegister::ESE, panel().cmdGetIEEE.at(0)},  {StatusRegister::ESR, panel().cmdGetIEEE.at(6)},
+        {StatusRegister::SRE, panel().cmdGetIEEE.at(1)},  {StatusRegister::STB, panel().cmdGetIEEE.at(7)},
+    };
+    for (const auto& [reg, button] : registers) {
+        const int bits = RegisterBitCount(reg);
+        ASSERT_EQ(int(panel().bitLabels(reg).size()), bits);
+        for (int bit = 0; bit < bits; ++bit) {
+            SCOPED_TRACE(::testing::Message() << "register " << int(reg) << " bit " << bit);
+            read(button, QByteArray::number(1 << bit) + "\r\n");
+            EXPECT_EQ(litBits(reg), QStringList{panel().bitLabels(reg).at(bit)->text()});
+        }
+    }
+}
+
 TEST_F(RegisterPanelTest, ReplyThatIsNoNumberShowsZeroAndClearsTheBits)
 {
     read(panel().cmdGetIEEE.at(7), "96\r\n");

@@ -47,3 +47,28 @@ TEST_F(ConfigMenuTest, ItemLampsShowThePolledSettings)
     EXPECT_EQ(panel.left, "");
     EXPECT_EQ(panel.lamp(LampGroup::Config, 2), LampColour::Off);
 }
+
+// One polled bit at a time, so that two settings cannot trade their lamps unseen.
+TEST_F(ConfigMenuTest, EachPolledSettingLightsOnlyItsOwnLamp)
+{
+    const std::pair<int, int> bitAndLamp[] = {{9, 1}, {3, 2}, {4, 3}};
+    keys("MIIEIII"); // the interlock item is selected; the others show their settings
+    for (const auto& [bit, position] : bitAndLamp) {
+        SCOPED_TRACE(bit);
+        panel.statusBits = {};
+        panel.statusBits[size_t(bit)] = true;
+        f().BlinkPhase = false;
+        menu->tmrMenu_Timer();
+        for (int lamp = 1; lamp <= 3; ++lamp)
+            EXPECT_EQ(panel.lamp(LampGroup::Config, lamp), lamp == position ? LampColour::Green : LampColour::Off)
+                << lamp;
+    }
+    keys("I"); // remote sense selected; the interlock lamp shows bit 2 alone
+    for (const bool interlock : {true, false}) {
+        panel.statusBits = {};
+        panel.statusBits[2] = interlock;
+        panel.statusBits[3] = panel.statusBits[4] = !interlock;
+        menu->tmrMenu_Timer();
+        EXPECT_EQ(panel.lamp(LampGroup::Config, 7), interlock ? LampColour::Red : LampColour::Off);
+    }
+}
