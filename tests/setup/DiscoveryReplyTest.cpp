@@ -41,6 +41,26 @@ TEST(DiscoveryReply, MalformedOrHostileDatagramsAreRefused)
         EXPECT_FALSE(ParseDiscoveryReply(datagram)) << datagram.left(40).toStdString();
 }
 
+TEST(DiscoveryReply, LimitsHoldExactlyAtTheirEdges)
+{
+    const QByteArray head = "N\r\nM\r\n";
+    const QByteArray fullSize = head + "5025\r\n";
+    const std::pair<QByteArray, bool> cases[] = {
+        {head + "1", true},
+        {head + "65535", true},
+        {head + "65536", false},
+        {QByteArray(64, 'N') + "\r\nM\r\n5025", true},
+        {QByteArray(65, 'N') + "\r\nM\r\n5025", false},
+        {"~ N\r\nM\r\n5025", true},
+        {"N\x7f\r\nM\r\n5025", false},
+        {"N\x1f\r\nM\r\n5025", false},
+        {fullSize + QByteArray(MaxDiscoveryReplyBytes - fullSize.size(), 'x'), true},
+        {fullSize + QByteArray(MaxDiscoveryReplyBytes - fullSize.size() + 1, 'x'), false},
+    };
+    for (const auto& [datagram, accepted] : cases)
+        EXPECT_EQ(ParseDiscoveryReply(datagram).has_value(), accepted) << datagram.left(70).toStdString();
+}
+
 class DiscoverySettingsFile : public ::testing::Test {
 protected:
     QString write(const QByteArray& text)
