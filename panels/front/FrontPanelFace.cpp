@@ -62,7 +62,6 @@ QLineEdit* ReadOutBox(const QString& name, const QString& accessible)
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMaxLength(8);
     box->setMinimumWidth(150);
     return box;
 }
@@ -90,12 +89,13 @@ Lamp* frmKD::addLamp(std::map<int, Lamp*>& array, int index, const QString& capt
     return lamp;
 }
 
-tavKnob* frmKD::makeKnob(const QString& name, const QString& caption, int turns)
+tavKnob* frmKD::makeKnob(const QString& name, const QString& caption, const KnobDesign& design)
 {
     auto* knob = Named(new tavKnob, name, caption);
     dialix::PropertyBag stored;
     stored.write(QStringLiteral("Max"), 100);
-    stored.write(QStringLiteral("Turns"), turns);
+    stored.write(QStringLiteral("Turns"), design.turns);
+    stored.write(QStringLiteral("Slot"), design.slot);
     knob->ReadProperties(stored);
     knob->setUserMode(true);
     knob->setFixedSize(KnobSize, KnobSize);
@@ -185,8 +185,8 @@ void frmKD::buildFace()
     // Knobs.
     fraKnobs = Plate(QStringLiteral("fraKnobs"));
     fraKnobs->setAutoFillBackground(true);
-    knbVolt = makeKnob(QStringLiteral("knbVolt"), QStringLiteral("Voltage knob"), 10);
-    knbCurr = makeKnob(QStringLiteral("knbCurr"), QStringLiteral("Current knob"), 10);
+    knbVolt = makeKnob(QStringLiteral("knbVolt"), QStringLiteral("Voltage knob"), SetPointKnob);
+    knbCurr = makeKnob(QStringLiteral("knbCurr"), QStringLiteral("Current knob"), SetPointKnob);
     knobRow_ = new QHBoxLayout(fraKnobs);
     addKnob(knbVolt, QStringLiteral("VOLTAGE"));
     addKnob(knbCurr, QStringLiteral("CURRENT"));

@@ -34,6 +34,11 @@ protected:
 TEST_F(FrontPanelHb, LoadsWithFourKnobsFromTheRatingsAndTheHbCaptions)
 {
     EXPECT_EQ(panel->objectName(), "frmHB");
+    // Only the small trip knobs carry the slot line.
+    EXPECT_FALSE(panel->knbVolt->slot());
+    EXPECT_FALSE(panel->knbCurr->slot());
+    EXPECT_TRUE(panel->knbOVP->slot());
+    EXPECT_TRUE(panel->knbOCP->slot());
     const auto& r = app->state().Ratings;
     EXPECT_FLOAT_EQ(panel->knbOVP->maximum(), r[2]);
     EXPECT_FLOAT_EQ(panel->knbOCP->maximum(), r[6]);
