@@ -1,6 +1,7 @@
 #pragma once
 // Decoding of the "<>" replies: one line of comma-separated hexadecimal fields,
 // each an unsigned number of up to eight digits read as a signed 32-bit value.
+// Blanks inside a field are ignored.
 
 #include <QString>
 #include <optional>

@@ -62,8 +62,6 @@ QLineEdit* ReadOutBox(const QString& name, const QString& accessible)
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMaxLength(8);
-    box->setMinimumWidth(150);
     return box;
 }
 
@@ -90,12 +88,13 @@ Lamp* frmKD::addLamp(std::map<int, Lamp*>& array, int index, const QString& capt
     return lamp;
 }
 
-tavKnob* frmKD::makeKnob(const QString& name, const QString& caption, int turns)
+tavKnob* frmKD::makeKnob(const QString& name, const QString& caption, const KnobDesign& design)
 {
     auto* knob = Named(new tavKnob, name, caption);
     dialix::PropertyBag stored;
     stored.write(QStringLiteral("Max"), 100);
-    stored.write(QStringLiteral("Turns"), turns);
+    stored.write(QStringLiteral("Turns"), design.turns);
+    stored.write(QStringLiteral("Slot"), design.slot);
     knob->ReadProperties(stored);
     knob->setUserMode(true);
     knob->setFixedSize(KnobSize, KnobSize);
@@ -185,8 +184,8 @@ void frmKD::buildFace()
     // Knobs.
     fraKnobs = Plate(QStringLiteral("fraKnobs"));
     fraKnobs->setAutoFillBackground(true);
-    knbVolt = makeKnob(QStringLiteral("knbVolt"), QStringLiteral("Voltage knob"), 10);
-    knbCurr = makeKnob(QStringLiteral("knbCurr"), QStringLiteral("Current knob"), 10);
+    knbVolt = makeKnob(QStringLiteral("knbVolt"), QStringLiteral("Voltage knob"), SetPointKnob);
+    knbCurr = makeKnob(QStringLiteral("knbCurr"), QStringLiteral("Current knob"), SetPointKnob);
     knobRow_ = new QHBoxLayout(fraKnobs);
     addKnob(knbVolt, QStringLiteral("VOLTAGE"));
     addKnob(knbCurr, QStringLiteral("CURRENT"));
@@ -245,21 +244,23 @@ void frmKD::buildFace()
     startRow->addLayout(Captioned(Label4, cmdStart));
     startRow->addLayout(Captioned(Label5, cmdStop));
 
-    auto* keys = new QGridLayout;
-    keys->addWidget(setKeys, 0, 0, 1, 2);
-    keys->addWidget(menuKeys, 1, 0);
-    keys->addWidget(holdKeys, 1, 1);
-    keys->addWidget(fraStart, 0, 2, 2, 1);
-
-    auto* main = new QHBoxLayout;
-    main->addWidget(displays);
-    main->addWidget(lamps);
-    main->addWidget(fraKnobs);
-    main->addLayout(keys);
+    // Read-outs, lamps and knobs in one row, the keys in a row below them, so
+    // that even the HB's four knobs leave the panel narrow enough for a small
+    // laptop screen.
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(displays);
+    upper->addWidget(lamps);
+    upper->addWidget(fraKnobs);
+    auto* keys = new QHBoxLayout;
+    keys->addWidget(setKeys);
+    keys->addWidget(menuKeys);
+    keys->addWidget(holdKeys);
+    keys->addWidget(fraStart);
 
     auto* faceLayout = new QVBoxLayout(face);
     faceLayout->addLayout(titleRow);
-    faceLayout->addLayout(main);
+    faceLayout->addLayout(upper);
+    faceLayout->addLayout(keys);
     faceLayout->addStretch();
 
     // The transcript, below the face.

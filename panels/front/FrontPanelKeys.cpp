@@ -234,6 +234,10 @@ bool frmKD::eventFilter(QObject* watched, QEvent* event)
         if (key->key() != Qt::Key_Space)
             return false;
         menu_.NoteKeyAction();
+        // A held bar repeats (as release and press pairs on X11): only the real
+        // press and release move the key.
+        if (key->isAutoRepeat())
+            return true;
         act = event->type() == QEvent::KeyPress ? clearKey_.spaceDown() : clearKey_.spaceUp();
         break;
     }

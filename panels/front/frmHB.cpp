@@ -12,8 +12,8 @@ namespace dalto::front {
 frmHB::frmHB(Application& app)
     : frmKD(app, PanelSeries::HB)
 {
-    knbOVP = makeKnob(QStringLiteral("knbOVP"), QStringLiteral("Over-voltage trip knob"), 5);
-    knbOCP = makeKnob(QStringLiteral("knbOCP"), QStringLiteral("Over-current trip knob"), 5);
+    knbOVP = makeKnob(QStringLiteral("knbOVP"), QStringLiteral("Over-voltage trip knob"), TripKnob);
+    knbOCP = makeKnob(QStringLiteral("knbOCP"), QStringLiteral("Over-current trip knob"), TripKnob);
     addKnob(knbOVP, QStringLiteral("OVP"));
     addKnob(knbOCP, QStringLiteral("OCP"));
 

@@ -1,5 +1,6 @@
 #include "frmKD.h"
 
+#include "HeldKey.h"
 #include "ReadoutValue.h"
 #include "SimulatedStatus.h"
 #include "app/Application.h"
@@ -70,22 +71,23 @@ frmKD::frmKD(Application& app, PanelSeries series)
     connect(cmdMenu, &QPushButton::clicked, this, [this] { menu_.cmdMenu_Click(); });
     connect(cmdItem, &QPushButton::clicked, this, [this] { menu_.cmdItem_Click(); });
     connect(cmdEnter, &QPushButton::clicked, this, [this] { menu_.cmdEnter_Click(); });
-    connect(cmdCal, &QPushButton::pressed, this, [this] { menu_.cmdCal_MouseDown(); });
-    connect(cmdCal, &QPushButton::released, this, [this] { menu_.cmdCal_MouseUp(); });
+    // Hold keys, arrows and CAL act on mouse down and mouse up.
+    const auto held = [this](QPushButton* key, auto onDown, auto onUp) {
+        auto* tracker = new HeldKey(key);
+        connect(tracker, &HeldKey::down, this, onDown);
+        connect(tracker, &HeldKey::up, this, onUp);
+    };
+    held(cmdCal, [this] { menu_.cmdCal_MouseDown(); }, [this] { menu_.cmdCal_MouseUp(); });
+    held(cmdVISet, &frmKD::cmdVISet_MouseDown, &frmKD::cmdVISet_MouseUp);
+    held(cmdTRIP, &frmKD::cmdTRIP_MouseDown, &frmKD::cmdTRIP_MouseUp);
+    held(cmdUp, &frmKD::cmdUp_MouseDown, &frmKD::cmdArrow_MouseUp);
+    held(cmdDn, &frmKD::cmdDn_MouseDown, &frmKD::cmdArrow_MouseUp);
     connect(cmdStart, &QPushButton::clicked, this, &frmKD::cmdStart_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmKD::cmdStop_Click);
     connect(cmdVolt, &QPushButton::clicked, this, &frmKD::cmdVolt_Click);
     connect(cmdCurr, &QPushButton::clicked, this, &frmKD::cmdCurr_Click);
     connect(cmdOVT, &QPushButton::clicked, this, [this] { cmdOVT_Click(); });
     connect(cmdOCT, &QPushButton::clicked, this, [this] { cmdOCT_Click(); });
-    connect(cmdVISet, &QPushButton::pressed, this, &frmKD::cmdVISet_MouseDown);
-    connect(cmdVISet, &QPushButton::released, this, &frmKD::cmdVISet_MouseUp);
-    connect(cmdTRIP, &QPushButton::pressed, this, &frmKD::cmdTRIP_MouseDown);
-    connect(cmdTRIP, &QPushButton::released, this, &frmKD::cmdTRIP_MouseUp);
-    connect(cmdUp, &QPushButton::pressed, this, &frmKD::cmdUp_MouseDown);
-    connect(cmdDn, &QPushButton::pressed, this, &frmKD::cmdDn_MouseDown);
-    connect(cmdUp, &QPushButton::released, this, &frmKD::cmdArrow_MouseUp);
-    connect(cmdDn, &QPushButton::released, this, &frmKD::cmdArrow_MouseUp);
     connect(cmdClearText, &QPushButton::clicked, this, &frmKD::cmdClearText_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmKD::cmdSave_Click);
     connect(knbVolt, &tavKnob::Scroll, this,

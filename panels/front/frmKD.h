@@ -165,9 +165,17 @@ protected:
     virtual tavKnob* knobFor(int index) const;
     // Each knob's maximum from the ratings.
     void setKnobMaxima();
-    // A set-point knob as the panel places them: stored design values, then run
-    // mode, in fraKnobs.
-    tavKnob* makeKnob(const QString& name, const QString& caption, int turns);
+    // The stored design values that tell the panels' knobs apart: the large
+    // set-point knobs turn ten times and have no slot line, the HB's small trip
+    // knobs turn five times and carry the slot.
+    struct KnobDesign {
+        int turns;
+        bool slot;
+    };
+    static constexpr KnobDesign SetPointKnob{10, false};
+    static constexpr KnobDesign TripKnob{5, true};
+    // A knob as the panel places them: stored design values, then run mode.
+    tavKnob* makeKnob(const QString& name, const QString& caption, const KnobDesign& design);
     // Places knob in fraKnobs with its caption below it.
     void addKnob(tavKnob* knob, const QString& caption);
     // Sends the command with the knob's value truncated to the read-out, and

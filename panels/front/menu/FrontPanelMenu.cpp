@@ -97,7 +97,10 @@ void FrontPanelMenu::cmdMenu_Click()
 
 void FrontPanelMenu::cmdItem_Click()
 {
-    if (fields_.MenuState >= menustate::Ovt && fields_.MenuItem == NoItem) {
+    // On frmHB states 7 and 8 are only the display of a typed trip level, never
+    // a menu level.
+    const int16_t firstMenuLevel = variant_ == MenuVariant::HB ? menustate::Config : menustate::Ovt;
+    if (fields_.MenuState >= firstMenuLevel && fields_.MenuItem == NoItem) {
         // An edited value must be entered or cleared before the menu moves on.
         if (state_.SettingPending)
             return;

@@ -1,11 +1,12 @@
 // The KD panel's keys and knobs through its widgets: START/STOP, typed set
-// points, the arrow keys' repeat, CLEAR's press tracking, a knob drag, and the
-// menu keys reaching the menu.
+// points, the arrow keys' repeat, CLEAR's press tracking, the held keys' mouse
+// down and up, a knob drag, and the menu keys reaching the menu.
 #include "FrontPanelFixture.h"
 
 #include "panels/front/ReadoutValue.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -168,10 +169,54 @@ TEST_F(FrontPanelKeys, ClearActsOnReleaseOverTheKeyOrByTheSpaceBar)
     EXPECT_EQ(count(commands(), "<>CLR 0"), 1);
 
     QTest::keyPress(panel->cmdClear, Qt::Key_Space);
-    QTest::keyPress(panel->cmdClear, Qt::Key_Space); // held bar repeats
+    // A held bar repeats as release and press pairs marked as auto-repeat.
+    for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress, QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent repeat(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QApplication::sendEvent(panel->cmdClear, &repeat);
+    }
     EXPECT_EQ(count(commands(), "<>CLR 0"), 0);
     QTest::keyRelease(panel->cmdClear, Qt::Key_Space);
     EXPECT_EQ(count(commands(), "<>CLR 0"), 1);
+}
+
+TEST_F(FrontPanelKeys, HeldKeysActOnMouseDownAndUpOnlyWhateverThePointerDoesBetween)
+{
+    const QPoint inside(5, 5);
+    const QPoint outside(-10, 5);
+    mouse(panel->cmdVISet, QEvent::MouseButtonPress, inside, Qt::LeftButton);
+    mouse(panel->cmdVISet, QEvent::MouseMove, outside, Qt::LeftButton);
+    mouse(panel->cmdVISet, QEvent::MouseMove, inside, Qt::LeftButton);
+    EXPECT_EQ(panel->fields().MenuState, 2);
+    EXPECT_TRUE(panel->cmdVISet->isDown());
+    mouse(panel->cmdVISet, QEvent::MouseButtonRelease, outside, Qt::NoButton);
+    EXPECT_EQ(commands(), (QStringList{"<>CHG 2,-1,0", "<>CHG 4,-1,0"}));
+    EXPECT_FALSE(panel->cmdVISet->isDown());
+
+    // The arrow repeats on through a slide off and back, as one loop.
+    panel->cmdMenu->click();
+    commands();
+    const double pressed = clock.now();
+    int stage = 0;
+    clock.onAdvance([&](double now) {
+        const double held = now - pressed;
+        if (stage == 0 && held >= 1.0) {
+            stage = 1;
+            mouse(panel->cmdUp, QEvent::MouseMove, outside, Qt::LeftButton);
+        } else if (stage == 1 && held >= 1.5) {
+            stage = 2;
+            mouse(panel->cmdUp, QEvent::MouseMove, inside, Qt::LeftButton);
+        } else if (stage == 2 && held >= 3.0) {
+            stage = 3;
+            mouse(panel->cmdUp, QEvent::MouseButtonRelease, inside, Qt::NoButton);
+        }
+    });
+    mouse(panel->cmdUp, QEvent::MouseButtonPress, inside, Qt::LeftButton);
+    clock.onAdvance(nullptr);
+    EXPECT_GE(clock.now() - pressed, 3.0);
+    const QStringList lines = commands();
+    EXPECT_EQ(lines.count("<>IGN 1"), 1);
+    EXPECT_EQ(lines.count("<>IGN 0"), 1);
+    EXPECT_EQ(lines.back(), "<>IGN 0");
 }
 
 TEST_F(FrontPanelKeys, KnobDragShowsWhileTurningAndSendsOneTruncatedCommand)
@@ -203,6 +248,16 @@ TEST_F(FrontPanelKeys, KnobDragShowsWhileTurningAndSendsOneTruncatedCommand)
     // Moves made by the panel itself send nothing.
     knob->SetPositionNoEvent(3.0f);
     EXPECT_TRUE(commands().isEmpty());
+}
+
+TEST_F(FrontPanelKeys, KnobSendsTheWholeReadOutInTheGeneralNumberForm)
+{
+    app->state().VoltFormat = ""; // full scale above 8000
+    panel->knbVolt->setMaximum(20000);
+    panel->knbVolt->SetPositionNoEvent(12345.678f);
+    emit panel->knbVolt->Change();
+    EXPECT_EQ(panel->txtVolt->text(), "12345.678");
+    EXPECT_EQ(commands(), (QStringList{"VOLT 12345.678"}));
 }
 
 TEST_F(FrontPanelKeys, MenuKeysWalkTheMenuAndSwapTheKeysShown)

@@ -1,11 +1,12 @@
 // The MW panel opens by its type; the HB panel: its menu reaches only "ConF" and "CAL " by run state, its trip
-// knobs send the trip levels, the FUSE lamp, and CLEAR on a plain click.
+// knobs send the trip levels, the FUSE lamp, and CLEAR on a plain click; every panel fits a small screen.
 #include "FrontPanelFixture.h"
 
 #include "app/WindowRegistry.h"
 #include "panels/front/frmHB.h"
 
 #include <QLineEdit>
+#include <QMenuBar>
 #include <dialix/tavKnob.h>
 
 using namespace dalto;
@@ -34,6 +35,11 @@ protected:
 TEST_F(FrontPanelHb, LoadsWithFourKnobsFromTheRatingsAndTheHbCaptions)
 {
     EXPECT_EQ(panel->objectName(), "frmHB");
+    // Only the small trip knobs carry the slot line.
+    EXPECT_FALSE(panel->knbVolt->slot());
+    EXPECT_FALSE(panel->knbCurr->slot());
+    EXPECT_TRUE(panel->knbOVP->slot());
+    EXPECT_TRUE(panel->knbOCP->slot());
     const auto& r = app->state().Ratings;
     EXPECT_FLOAT_EQ(panel->knbOVP->maximum(), r[2]);
     EXPECT_FLOAT_EQ(panel->knbOCP->maximum(), r[6]);
@@ -122,4 +128,19 @@ TEST_F(FrontPanelFixture, MwSeriesOpensTheSamePanelWithGroupCaptions)
     mw.tmrInfo_Timer();
     EXPECT_EQ(app->windows().loaded(QStringLiteral("frmMW")), &mw);
     EXPECT_EQ(mw.fields().RunState, 3);
+}
+
+TEST_F(FrontPanelFixture, EveryPanelFitsASmallLaptopScreenWithItsMenuBar)
+{
+    // 1366 x 768, less a title bar and a task bar.
+    const QSize screen(1366, 700);
+    for (const char* type : {"KD Series", "MW Series", "HB Series"}) {
+        SCOPED_TRACE(type);
+        auto& panel = open(QString::fromLatin1(type));
+        EXPECT_TRUE(panel.menuBar()->isVisibleTo(&panel));
+        EXPECT_FALSE(panel.rtbTranx->isVisibleTo(&panel));
+        EXPECT_LE(panel.width(), screen.width());
+        EXPECT_LE(panel.height(), screen.height());
+        EXPECT_LE(panel.minimumSizeHint().width(), screen.width());
+    }
 }

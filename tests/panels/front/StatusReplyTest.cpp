@@ -1,5 +1,5 @@
 // Live status replies at the edges the panel tests do not reach: both run-state
-// bits, bit 16, short replies, overflow and letters in a field.
+// bits, bit 16, short replies, overflow, letters and blanks in a field.
 #include "panels/front/StatusReply.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ TEST(StatusReply, RunStateAndBitsAtTheEdges)
     EXPECT_EQ(threeFields->statusWord, 72);
 }
 
-TEST(StatusReply, OverflowFailsAndLettersStopAField)
+TEST(StatusReply, OverflowFailsLettersStopAFieldAndBlanksAreSkipped)
 {
     EXPECT_FALSE(ReadStatusReply("123456789,0,48,0", Standby));
     EXPECT_FALSE(ReadStatusReply("0,0,48,1FFFFFFFF", Standby));
@@ -50,4 +50,12 @@ TEST(StatusReply, OverflowFailsAndLettersStopAField)
     const auto negative = ReadStatusReply("0,0,FFFFFFFF,0", Standby);
     ASSERT_TRUE(negative);
     EXPECT_EQ(negative->statusWord, -1);
+
+    // Blanks inside a field join its digits, also into an overflow.
+    const auto blanks = ReadStatusReply("3 E8,0,4 8,\t1", Standby);
+    ASSERT_TRUE(blanks);
+    EXPECT_DOUBLE_EQ(blanks->voltage, 1.0);
+    EXPECT_EQ(blanks->statusWord, 0x48);
+    EXPECT_EQ(blanks->faultWord, 1);
+    EXPECT_FALSE(ReadStatusReply("0,0,48,1FFF FFFFF", Standby));
 }

@@ -87,3 +87,14 @@ TEST_F(MenuWalkTest, ClearWhenIdleClearsALatchedProtection)
     menu->ClearKeyAction();
     EXPECT_EQ(sent(), QStringList({"<>CLR 0", "<>CHG 0,-1,0", "<>CLR 0", "OUTP:PROT:CLE"}));
 }
+
+TEST_F(MenuWalkTest, HbItemLeavesTheDisplayOfATypedTripLevelAlone)
+{
+    makeMenu(MenuVariant::HB);
+    for (const int16_t shown : {7, 8}) {
+        f().MenuState = shown;
+        keys("I");
+        EXPECT_EQ(f().MenuState, shown);
+    }
+    EXPECT_EQ(sent(), QStringList{});
+}
