@@ -59,4 +59,12 @@ void QtStreamSocket::waitForReadyRead(int ms)
         socket_.waitForReadyRead(ms);
 }
 
+void QtStreamSocket::discardInput()
+{
+    // Qt fetches from the system only while events run or a wait is in progress;
+    // a wait of no time fetches everything that has arrived since.
+    waitForReadyRead(0);
+    socket_.readAll();
+}
+
 } // namespace dalto

@@ -17,6 +17,7 @@ public:
     qint64 bytesAvailable() const override;
     QByteArray readAll() override;
     void waitForReadyRead(int ms) override;
+    void discardInput() override;
 
 private:
     QTcpSocket socket_;

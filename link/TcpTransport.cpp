@@ -59,8 +59,7 @@ void TcpTransport::letEventsRun()
 
 void TcpTransport::discardInput()
 {
-    if (socket_.bytesAvailable() > 0)
-        socket_.readAll();
+    socket_.discardInput();
 }
 
 } // namespace dalto
