@@ -197,8 +197,8 @@ void BM_TcpRoundTrips(benchmark::State& state)
         state.SkipWithError("loopback device not reachable");
         return;
     }
-    constexpr int Pairs = 40;
-    constexpr int PerBlock = 100;
+    constexpr int Pairs = 20;
+    constexpr int PerBlock = 1000;
     const auto bareBlock = [&bare] {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < PerBlock; ++i)
