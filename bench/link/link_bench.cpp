@@ -1,5 +1,6 @@
-// Device link over TCP loopback: round trips against a bare QTcpSocket loop, and
-// the CPU a read costs while it waits out a time-out on a silent device.
+// Device link over TCP loopback: round trips against a bare QTcpSocket loop, the
+// round trip right after a keep-alive, and the CPU a read costs while it waits out
+// a time-out on a silent device.
 #include "core/AppContext.h"
 #include "link/DeviceLink.h"
 #include "link/LinkBackends.h"
@@ -175,6 +176,17 @@ double secondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Seconds that count round trips take; negative when a reply was lost.
+template <class RoundTrip>
+double blockSeconds(int count, RoundTrip roundTrip)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < count; ++i)
+        if (!roundTrip())
+            return -1.0;
+    return secondsSince(start);
+}
+
 // The q-th quantile (0..1) of values, by nearest rank.
 double quantile(std::vector<double> values, double q)
 {
@@ -183,9 +195,9 @@ double quantile(std::vector<double> values, double q)
     return values[std::max<std::size_t>(rank, 1) - 1];
 }
 
-// Both loops run in short blocks, one of each per pair and the order swapped from
-// pair to pair, so that a change of machine load or clock speed touches both sides
-// of a pair alike. Each pair gives one ratio (bare block time / link block time);
+// Both loops run in blocks, one of each per pair and the order swapped from pair
+// to pair, so that a change of machine load or clock speed touches both sides of a
+// pair alike; a block spans several scheduler ticks. Each pair gives one ratio (bare block time / link block time);
 // their median is the figure, their 10th percentile how bad a slow stretch gets.
 void BM_TcpRoundTrips(benchmark::State& state)
 {
@@ -199,20 +211,8 @@ void BM_TcpRoundTrips(benchmark::State& state)
     }
     constexpr int Pairs = 20;
     constexpr int PerBlock = 1000;
-    const auto bareBlock = [&bare] {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < PerBlock; ++i)
-            if (!bareRoundTrip(bare))
-                return -1.0;
-        return secondsSince(start);
-    };
-    const auto linkBlock = [&rig] {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < PerBlock; ++i)
-            if (!linkRoundTrip(rig.link))
-                return -1.0;
-        return secondsSince(start);
-    };
+    const auto bareBlock = [&bare] { return blockSeconds(PerBlock, [&bare] { return bareRoundTrip(bare); }); };
+    const auto linkBlock = [&rig] { return blockSeconds(PerBlock, [&rig] { return linkRoundTrip(rig.link); }); };
     std::vector<double> ratios;
     std::vector<double> linkRates;
     std::vector<double> bareRates;
