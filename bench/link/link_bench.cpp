@@ -210,7 +210,7 @@ void BM_TcpRoundTrips(benchmark::State& state)
         return;
     }
     constexpr int Pairs = 20;
-    constexpr int PerBlock = 1000;
+    constexpr int PerBlock = 3000;
     const auto bareBlock = [&bare] { return blockSeconds(PerBlock, [&bare] { return bareRoundTrip(bare); }); };
     const auto linkBlock = [&rig] { return blockSeconds(PerBlock, [&rig] { return linkRoundTrip(rig.link); }); };
     std::vector<double> ratios;
