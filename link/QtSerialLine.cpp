@@ -78,4 +78,12 @@ void QtSerialLine::waitForReadyRead(int ms)
     port_.waitForReadyRead(ms);
 }
 
+void QtSerialLine::discardInput()
+{
+    // Clearing the input also flushes the driver's queue, which Qt reads from only
+    // while events run or a wait is in progress.
+    if (port_.isOpen())
+        port_.clear(QSerialPort::Input);
+}
+
 } // namespace dalto

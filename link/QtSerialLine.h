@@ -20,6 +20,7 @@ public:
     qint64 bytesAvailable() const override;
     QByteArray readAll() override;
     void waitForReadyRead(int ms) override;
+    void discardInput() override;
 
 private:
     // Throws the port's current error when it is closed or has failed.

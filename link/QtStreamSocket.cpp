@@ -10,6 +10,15 @@ namespace {
 const QString FaultSource = QStringLiteral("tcpComm");
 }
 
+QtStreamSocket::QtStreamSocket()
+{
+    // Every command is short and awaited, so it must leave at once. With Nagle's
+    // rule a command written while the keep-alive LF, which gets no answer, is
+    // still unacknowledged would wait for the peer's delayed acknowledgement.
+    QObject::connect(&socket_, &QTcpSocket::connected, &socket_,
+                     [this] { socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1); });
+}
+
 void QtStreamSocket::connectToHost(const QString& host, int32_t port)
 {
     if (port < 0 || port > std::numeric_limits<quint16>::max())
@@ -57,6 +66,14 @@ void QtStreamSocket::waitForReadyRead(int ms)
 {
     if (isConnected())
         socket_.waitForReadyRead(ms);
+}
+
+void QtStreamSocket::discardInput()
+{
+    // Qt fetches from the system only while events run or a wait is in progress;
+    // a wait of no time fetches everything that has arrived since.
+    waitForReadyRead(0);
+    socket_.readAll();
 }
 
 } // namespace dalto

@@ -9,6 +9,8 @@ namespace dalto {
 
 class QtStreamSocket final : public StreamSocket {
 public:
+    QtStreamSocket();
+
     void connectToHost(const QString& host, int32_t port) override;
     bool isConnected() const override;
     bool isActive() const override;
@@ -17,6 +19,7 @@ public:
     qint64 bytesAvailable() const override;
     QByteArray readAll() override;
     void waitForReadyRead(int ms) override;
+    void discardInput() override;
 
 private:
     QTcpSocket socket_;

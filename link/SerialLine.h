@@ -22,6 +22,9 @@ public:
     virtual QByteArray readAll() = 0;
     // Blocks up to ms milliseconds for input without letting other events run.
     virtual void waitForReadyRead(int ms) = 0;
+    // Drops every byte received so far, also those the system holds and has not
+    // handed over yet. Does nothing on a closed port.
+    virtual void discardInput() = 0;
 };
 
 } // namespace dalto

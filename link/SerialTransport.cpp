@@ -40,7 +40,7 @@ void SerialTransport::receive(QByteArray& reply, ReceiveStyle style)
 
 void SerialTransport::discardInput()
 {
-    line_.readAll();
+    line_.discardInput();
 }
 
 } // namespace dalto

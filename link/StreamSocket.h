@@ -24,6 +24,9 @@ public:
     // Blocks up to ms milliseconds for input on a connected socket; returns at once
     // otherwise.
     virtual void waitForReadyRead(int ms) = 0;
+    // Drops every byte received so far, also those the system holds and has not
+    // handed over yet.
+    virtual void discardInput() = 0;
 };
 
 } // namespace dalto

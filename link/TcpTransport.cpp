@@ -25,7 +25,10 @@ void TcpTransport::open()
 
 void TcpTransport::writeBytes(const QByteArray& bytes)
 {
-    socket_.write(bytes);
+    // A supply that is off or unreachable is no fault at the write: the bytes go
+    // nowhere and the read that follows times out.
+    if (socket_.isConnected())
+        socket_.write(bytes);
 }
 
 void TcpTransport::receive(QByteArray& reply, ReceiveStyle)
@@ -56,8 +59,7 @@ void TcpTransport::letEventsRun()
 
 void TcpTransport::discardInput()
 {
-    if (socket_.bytesAvailable() > 0)
-        socket_.readAll();
+    socket_.discardInput();
 }
 
 } // namespace dalto

@@ -16,6 +16,7 @@ public:
     // Waits up to 3 s for the connection; an unconnected socket is no fault here,
     // the next read times out instead.
     void open() override;
+    // Sends only on a connected socket; without a connection the bytes are dropped.
     void writeBytes(const QByteArray& bytes) override;
     void receive(QByteArray& reply, ReceiveStyle style) override;
     void discardInput() override;

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 
+#include "link/LinkBackends.h"
 #include "panels/tools/ToolPanels.h"
 
 #include <QApplication>
@@ -14,14 +15,16 @@ void AppFixture::makeApp(const AppSettings& settings)
     QString text = QString::fromUtf8(shipped.readAll());
     text.replace(QStringLiteral("Start-Up=Virtual Panel"), QStringLiteral("Start-Up=") + settings.startup);
     text.replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
-                 QStringLiteral("Comm=%1\nAddress=127.0.0.1\nPort=5025").arg(settings.comm));
+                 QStringLiteral("Comm=%1\nAddress=127.0.0.1\nPort=%2").arg(settings.comm).arg(settings.port));
     text.replace(QStringLiteral("Type=KD Series"), QStringLiteral("Type=") + settings.type);
     QFile config(configFile());
     ASSERT_TRUE(config.open(QIODevice::WriteOnly));
     config.write(text.toUtf8());
     config.close();
     app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), configFile(), dir.path()),
-                                        [this](AppContext&) { return device.backends(); });
+                                        [this, realLink = settings.realLink](AppContext& context) {
+                                            return realLink ? realLinkBackends(context) : device.backends();
+                                        });
     registerToolPanels(*app);
 }
 

@@ -19,6 +19,9 @@ struct AppSettings {
     QString startup = QStringLiteral("Command Panel");
     QString comm = QStringLiteral("TCP/IP");
     QString type = QStringLiteral("HBX Series");
+    int port = 5025;
+    // The real serial line and socket instead of the scripted device.
+    bool realLink = false;
 };
 
 class AppFixture : public ::testing::Test {

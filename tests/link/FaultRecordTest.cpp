@@ -69,21 +69,29 @@ TEST_F(FaultRecord, ReadFaultOfEachVariant)
     EXPECT_EQ(debugLog(), record("Read Error:").repeated(3));
 }
 
-TEST_F(FaultRecord, UsingABusThatIsNotOpenIsAFault)
+TEST_F(FaultRecord, UsingASerialLineThatIsNotOpenIsAFault)
 {
     start(5);
     context.state.BusCode = 1;
     QString reply;
     EXPECT_EQ(link->ReadDevice(reply, 1, false), 0);
     EXPECT_EQ(context.state.BusCode, 5);
-
-    device.refuseConnections();
-    context.state.BusCode = 2;
-    link->InitComm();
-    EXPECT_EQ(link->WriteDevice(QStringLiteral("*IDN?"), false), 0);
     EXPECT_TRUE(debugLog().startsWith("\"Read Error:\r\n"));
-    EXPECT_TRUE(debugLog().endsWith("\"\r\n\"Write Error:\r\nError Description: not open\r\nError Source : ScriptedTransport\r\nError #: 8012\"\r\n"));
+}
+
+TEST_F(FaultRecord, UnconnectedTcpLinkIsNoFaultButTimesOut)
+{
+    device.refuseConnections();
+    start(2, "127.0.0.1", 5025);
+    QString cmd = "*IDN?";
+    EXPECT_EQ(link->WriteDevice(cmd, true), 6);
+    EXPECT_TRUE(device.written().isEmpty());
+    EXPECT_EQ(context.state.BusCode, 2);
+    QString reply;
+    EXPECT_EQ(link->ReadDevice(reply, 1, false), -1);
+    EXPECT_EQ(prompts.messageTexts(), QStringList{TimedOutText});
     EXPECT_EQ(context.state.BusCode, 5);
+    EXPECT_EQ(debugLog(), "");
 }
 
 TEST_F(FaultRecord, MissingGpibLibraryIsAnInitialisationFault)

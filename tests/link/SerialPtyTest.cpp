@@ -12,6 +12,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 namespace dalto::testing {
 namespace {
 
@@ -71,6 +75,29 @@ TEST_F(SerialPty, Rs232CommandAndPiecewiseReply)
     EXPECT_EQ(link.ReadDevice(reply, 2, true), 6);
     EXPECT_EQ(reply, "12.5\r\n");
     EXPECT_EQ(transcript.transcriptText(), "RS232 - Initialized\r\n12.5\r\n");
+}
+
+TEST_F(SerialPty, FlushInputDropsWhatTheSystemHoldsAsWell)
+{
+    // A second reader of the program's end sees when bytes wait in the system's
+    // queue; it must open the port before the link, which then claims it alone.
+    const int watcher = ::open(pty.first().toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(watcher, 0);
+    context.state.BusCode = 1;
+    ASSERT_TRUE(link.InitComm());
+    answer("stale\r\n");
+    pollfd waiting{watcher, POLLIN, 0};
+    const int ready = ::poll(&waiting, 1, 5000);
+    ::close(watcher);
+    ASSERT_EQ(ready, 1);
+
+    link.FlushInput();
+    link.WriteDevice(QStringLiteral("X"), false);
+    ASSERT_EQ(receivedAtDevice(2), "X\n");
+    answer("fresh\r\n");
+    QString reply;
+    EXPECT_EQ(link.ReadDevice(reply, 2, false), 7);
+    EXPECT_EQ(reply, "fresh\r\n");
 }
 
 TEST_F(SerialPty, Rs485SelectSequenceReachesTheDevice)

@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+
 namespace dalto::testing {
 namespace {
 
@@ -23,8 +26,8 @@ public:
     {
         server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket* client = server.nextPendingConnection();
-            QObject::connect(client, &QTcpSocket::readyRead, this, [this, client] { answer(*client); });
+            client = server.nextPendingConnection();
+            QObject::connect(client, &QTcpSocket::readyRead, this, [this] { answer(*client); });
         });
     }
 
@@ -46,6 +49,7 @@ public:
     }
 
     QTcpServer server;
+    QTcpSocket* client = nullptr;
     QByteArray received;
     int keepAlives = 0;
     bool silent = false;
@@ -99,6 +103,31 @@ TEST_F(TcpLoopback, SilentPeerTimesOut)
     QString reply;
     EXPECT_EQ(link.ReadDeviceQuiet(reply, 1, false), -1);
     EXPECT_EQ(context.state.BusCode, 2);
+}
+
+TEST_F(TcpLoopback, FlushInputDropsWhatTheSystemHoldsAsWell)
+{
+    // A first exchange makes sure that the peer has taken the connection.
+    link.WriteDevice(QStringLiteral("A"), false);
+    QString reply;
+    ASSERT_EQ(link.ReadDevice(reply, 5, false), 4);
+
+    peer.client->write("stale\r\n");
+    peer.client->flush();
+    // Once the link's system has acknowledged the bytes they wait in its queue.
+    int unacknowledged = 0;
+    for (int round = 0;; ++round) {
+        ASSERT_EQ(::ioctl(int(peer.client->socketDescriptor()), SIOCOUTQ, &unacknowledged), 0);
+        if (unacknowledged == 0 || round == 500)
+            break;
+        clock.delay(10);
+    }
+    ASSERT_EQ(unacknowledged, 0);
+
+    link.FlushInput();
+    link.WriteDevice(QStringLiteral("B"), false);
+    EXPECT_EQ(link.ReadDevice(reply, 5, false), 4);
+    EXPECT_EQ(reply, "=B\r\n");
 }
 
 } // namespace

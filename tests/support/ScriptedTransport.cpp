@@ -29,6 +29,11 @@ public:
         if (device_.bytesArrived() == 0)
             device_.clock_.delay(ms);
     }
+    void discardInput() override
+    {
+        if (device_.serialOpen_)
+            device_.takeArrived();
+    }
 
 private:
     void requireOpen()
@@ -58,6 +63,11 @@ public:
     {
         if (device_.connected() && device_.bytesArrived() == 0)
             device_.clock_.delay(ms);
+    }
+    void discardInput() override
+    {
+        if (device_.connected())
+            device_.takeArrived();
     }
 
 private:
