@@ -21,7 +21,7 @@ void AppFixture::makeApp(const AppSettings& settings)
     config.write(text.toUtf8());
     config.close();
     app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), configFile(), dir.path()),
-                                        [this](AppContext&) { return device.backends(); });
+                                        [this](AppContext&) { return device.backends(std::move(gpibBus)); });
     registerToolPanels(*app);
 }
 
