@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,7 +72,7 @@ TEST_F(DialogsTest, InputPromptShowsAStartValueAndReturnsTheAnswer)
 TEST_F(DialogsTest, AboutBoxShowsVersionsAndHidesANarrowOrMissingLogo)
 {
     context.state.FirmwareVersion = "2.3";
-    context.state.InterfaceVersion = "1.27";
+    context.state.InterfaceVersion = "<b>1.27</b>"; // the device's text, shown as it came
     {
         frmAbout about(context);
         about.sTitle = "Dalto";
@@ -79,7 +80,10 @@ TEST_F(DialogsTest, AboutBoxShowsVersionsAndHidesANarrowOrMissingLogo)
         EXPECT_EQ(about.lblTitle->text(), "Dalto");
         EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Dalto Version %1.%2").arg(DALTO_VERSION_MAJOR).arg(DALTO_VERSION_MINOR));
         EXPECT_EQ(about.lblFirmware->text(), "Firmware Version 2.3");
-        EXPECT_EQ(about.lblHardware->text(), "Hardware Version 1.27");
+        EXPECT_EQ(about.lblHardware->text(), "Hardware Version <b>1.27</b>");
+        for (QLabel* label : {about.lblTitle, about.lblFirmware, about.lblHardware})
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+        EXPECT_EQ(about.findChildren<QFrame*>("Line1").size(), 2);
         EXPECT_TRUE(about.pctLogo->isHidden()) << "no logo file";
     }
     for (const auto& [width, shown] : {std::pair{99, false}, std::pair{100, true}}) {
