@@ -7,6 +7,8 @@ namespace dalto {
 
 namespace {
 
+const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
 struct Line {
     QByteArray text; // without its line end
     QByteArray end;  // "\r\n", "\n" or nothing on an unterminated last line
@@ -67,7 +69,9 @@ QByteArray joinLines(const QList<Line>& lines)
 QByteArray withProfileValue(const QByteArray& text, const QByteArray& section, const QByteArray& key,
                             const QByteArray& value)
 {
-    QList<Line> lines = splitLines(text);
+    // A byte-order mark stays in front of the first line, apart from its text.
+    const QByteArray bom = text.startsWith(Utf8Bom) ? Utf8Bom : QByteArray();
+    QList<Line> lines = splitLines(text.mid(bom.size()));
     const QByteArray lineEnd = !lines.isEmpty() && !lines.first().end.isEmpty() ? lines.first().end : "\n";
     const auto terminate = [&](Line& line) {
         if (line.end.isEmpty())
@@ -86,7 +90,7 @@ QByteArray withProfileValue(const QByteArray& text, const QByteArray& section, c
             terminate(lines.last());
         lines.append({'[' + section + ']', lineEnd});
         lines.append({key + '=' + value, lineEnd});
-        return joinLines(lines);
+        return bom + joinLines(lines);
     }
 
     qsizetype lastKey = header;
@@ -96,13 +100,13 @@ QByteArray withProfileValue(const QByteArray& text, const QByteArray& section, c
             continue;
         if (sameName(stored, key)) {
             lines[i].text = stored + '=' + value; // the file's spelling of the key stays
-            return joinLines(lines);
+            return bom + joinLines(lines);
         }
         lastKey = i;
     }
     terminate(lines[lastKey]);
     lines.insert(lastKey + 1, {key + '=' + value, lineEnd});
-    return joinLines(lines);
+    return bom + joinLines(lines);
 }
 
 } // namespace dalto

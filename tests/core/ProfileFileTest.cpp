@@ -128,7 +128,7 @@ TEST_F(ProfileFileTest, WriteProtectedFileOrFolderIsNotReplaced)
 
 TEST_F(ProfileFileTest, HandWrittenFileKeepsItsShapeAndQuotedValuesLoseTheirQuotes)
 {
-    const QByteArray handWritten = "[Communication]\r\n"
+    const QByteArray handWritten = "\xEF\xBB\xBF[Communication]\r\n"
                                    "Comm = \"TCP/IP\"\r\n"
                                    "Address='bench-supply'\r\n"
                                    "see the bench log for the address\r\n"
@@ -147,7 +147,7 @@ TEST_F(ProfileFileTest, HandWrittenFileKeepsItsShapeAndQuotedValuesLoseTheirQuot
     ASSERT_TRUE(file.writeString("communication", "PORT", "5050"));
     ASSERT_TRUE(file.writeString("Communication", "Baud", "9600"));
     ASSERT_TRUE(file.writeString("Serial_Ports", "Port1", "/dev/ttyUSB0"));
-    EXPECT_EQ(readText(path), "[Communication]\r\n"
+    EXPECT_EQ(readText(path), "\xEF\xBB\xBF[Communication]\r\n"
                               "Comm = \"TCP/IP\"\r\n"
                               "Address='bench-supply'\r\n"
                               "see the bench log for the address\r\n"
