@@ -22,7 +22,7 @@ struct AppContext {
     Paths paths;
     // Ends the program at once (no unload handlers). From then on the operation that
     // was running transfers nothing more, asks nothing and opens no window: the link
-    // and the window registry look at programEnding.
+    // and the application look at programEnding.
     void endProgram()
     {
         if (programEnding)

@@ -146,8 +146,10 @@ struct DeviceLink::Impl {
     int32_t read(QString& reply, int16_t timeoutSeconds, bool echoReply, ReadKind kind)
     {
         // Once the program is ending nothing is transferred any more.
-        if (context.programEnding)
+        if (context.programEnding) {
+            reply.clear();
             return -1;
+        }
         Transport* transport = transportFor(context.state.BusCode);
         if (!transport) {
             if (kind != ReadKind::Quiet)

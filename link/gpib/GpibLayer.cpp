@@ -166,7 +166,7 @@ bool GpibLayer::errorBitSet() const
 
 void GpibLayer::checkTransfer(const QString& address)
 {
-    if (!errorBitSet() || context_.state.Probing || context_.programEnding)
+    if (!errorBitSet() || context_.state.Probing)
         return;
     const PromptAnswer answer =
         context_.prompts.message(QStringLiteral("Device Timeout on Address: ") + address + QStringLiteral(" Continue?"),
