@@ -2,6 +2,7 @@
 
 #include "ScriptedPrompts.h"
 #include "app/frmAbout.h"
+#include "app/QtPrompts.h"
 #include "app/frmInput.h"
 #include "FakeClock.h"
 #include "core/AppContext.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -100,4 +102,18 @@ TEST_F(DialogsTest, SystemInfoWithoutTheToolSaysItIsUnavailable)
     frmAbout about(context);
     about.cmdSysInfo->click();
     EXPECT_EQ(prompts.messageTexts(), QStringList{"System Information Is Unavailable At This Time"});
+}
+
+TEST_F(DialogsTest, MessageBoxesShowTheirTextAsPlainText)
+{
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtPrompts qtPrompts(context.paths);
+    qtPrompts.message(QStringLiteral("Reply: <b>DALTO</b>"), ApplicationTitle, PromptButtons::Ok, PromptIcon::None);
+    EXPECT_EQ(format, Qt::PlainText);
 }
