@@ -16,11 +16,6 @@ bool isNetworkAddress(const QString& text)
 {
     return IsValidHostName(text, true) || IsValidIpAddress(text);
 }
-
-bool isUsablePort(const QString& text)
-{
-    return PortNumber(text).has_value();
-}
 } // namespace
 
 std::optional<QString> ValidateCommFields(int16_t bus, CommFields& fields)
@@ -31,14 +26,14 @@ std::optional<QString> ValidateCommFields(int16_t bus, CommFields& fields)
         return fields.address.isEmpty() ? std::optional(AddressText) : std::nullopt;
     case bus::Rs232:
         fields.address.clear();
-        return isUsablePort(fields.port) ? std::nullopt : std::optional(PortText);
+        return PortNumber(fields.port) ? std::nullopt : std::optional(PortText);
     case bus::Tcp:
-        return isUsablePort(fields.port) && isNetworkAddress(fields.address) ? std::nullopt
-                                                                             : std::optional(AddressAndPortText);
+        return PortNumber(fields.port) && isNetworkAddress(fields.address) ? std::nullopt
+                                                                           : std::optional(AddressAndPortText);
     case bus::Rs485Select:
     case bus::Rs485Packet:
-        return isUsablePort(fields.port) && !fields.address.isEmpty() ? std::nullopt
-                                                                      : std::optional(AddressAndPortText);
+        return PortNumber(fields.port) && !fields.address.isEmpty() ? std::nullopt
+                                                                    : std::optional(AddressAndPortText);
     case bus::Simulated:
         fields = {};
         return std::nullopt;

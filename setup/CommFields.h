@@ -16,8 +16,8 @@ struct CommFields {
 inline const QString DataErrorTitle = QStringLiteral("Data Error");
 
 // Clears the field the bus does not use (GPIB has no port, RS-232 no address,
-// Simulated neither) and checks the rest; a port must be a PortNumber. The message for the user when the
-// fields cannot be used, nothing when they can.
+// Simulated neither) and checks the rest; a port must be a PortNumber. The message
+// for the user when the fields cannot be used, nothing when they can.
 std::optional<QString> ValidateCommFields(int16_t bus, CommFields& fields);
 
 // "TCP/IP Address 10.0.0.7 and Port 4040" and the like; empty for buses that
