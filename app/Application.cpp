@@ -12,7 +12,10 @@ namespace dalto {
 Application::Application(Clock& clock, Prompts& prompts, Paths paths, LinkBackendsFactory backends)
     : context_(clock, prompts, std::move(paths))
 {
-    context_.endProgram = [this] { endProgram(); };
+    context_.onEndProgram = [this] {
+        comm_->tcpTimer->stop();
+        emit programEnded();
+    };
     link_ = std::make_unique<DeviceLink>(context_, backends(context_));
     comm_ = std::make_unique<frmComm>(*this);
     windows_ = std::make_unique<WindowRegistry>(*this);
@@ -38,6 +41,8 @@ PanelWindow* Application::currentPanel() const
 
 PanelWindow* Application::showPanel(const QString& name)
 {
+    if (ended())
+        return nullptr;
     PanelWindow* panel = windows_->load(name);
     if (panel)
         panel->show();
@@ -89,11 +94,7 @@ void Application::showAbout(PanelWindow& caller)
 
 void Application::endProgram()
 {
-    if (ended_)
-        return;
-    ended_ = true;
-    comm_->tcpTimer->stop();
-    emit programEnded();
+    context_.endProgram();
 }
 
 void Application::unloadCommAndEnd()

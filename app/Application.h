@@ -50,7 +50,7 @@ public:
     // The panel now shown (SharedState::CurrentPanel).
     PanelWindow* currentPanel() const;
     // Shows the panel modeless, loading it first when needed; null when no panel
-    // of that name is registered.
+    // of that name is registered or the program has ended.
     PanelWindow* showPanel(const QString& name);
     // Replaces from (the current panel) by the panel named to: show it, mark from
     // as Switching, unload it, make the new one current. Returns the new panel,
@@ -77,7 +77,7 @@ public:
     // Ends the program at once: no unload handlers run, no closing command is sent.
     // Emits programEnded, which the program's main turns into the exit.
     void endProgram();
-    bool ended() const { return ended_; }
+    bool ended() const { return context_.programEnding; }
     // What a panel closed by its window frame does after its own unload handler:
     // unload frmComm, then end the program.
     void unloadCommAndEnd();
@@ -91,7 +91,6 @@ private:
     std::unique_ptr<frmComm> comm_;
     std::unique_ptr<WindowRegistry> windows_;
     SetupHook setupHook_;
-    bool ended_ = false;
 };
 
 } // namespace dalto

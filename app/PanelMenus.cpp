@@ -69,9 +69,17 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
         if (QAction* item = menu.viewItemFor(name))
             item->setEnabled(name != ownWindowName && app.windows().isRegistered(name));
     }
-    menu.mnuVirtual->setEnabled(style.family == PanelFamily::Tool && app.hasVirtualPanels());
+    if (style.family == PanelFamily::Tool)
+        applyVirtualRule(menu, app);
+    else
+        menu.mnuVirtual->setEnabled(false);
     menu.mnuSetup->setEnabled(app.hasSetupHook());
     return menu;
+}
+
+void applyVirtualRule(const PanelMenu& menu, const Application& app)
+{
+    menu.mnuVirtual->setEnabled(app.hasVirtualPanels());
 }
 
 void applyModulationRule(const PanelMenu& menu, const Application& app)

@@ -51,6 +51,10 @@ struct PanelMenu {
 PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, const Application& app,
                          const PanelMenuStyle& style = {});
 
+// A tool panel's mnuVirtual follows the supply type: usable while the virtual panel
+// that SystemType selects is part of this build.
+void applyVirtualRule(const PanelMenu& menu, const Application& app);
+
 // mnuModulation follows the supply type: usable only for types 2, 3 and 4.
 void applyModulationRule(const PanelMenu& menu, const Application& app);
 

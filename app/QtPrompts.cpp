@@ -48,6 +48,8 @@ PromptAnswer QtPrompts::message(const QString& text, const QString& title, Promp
 {
     QMessageBox box(boxIcon(icon), title.isEmpty() ? ApplicationTitle : title, text,
                     standardButtons(buttons), QApplication::activeWindow());
+    // Messages may quote a device's reply or an address; none of it is markup.
+    box.setTextFormat(Qt::PlainText);
     const int answer = box.exec();
     // Escape or the frame's close box picks the cancelling button.
     if (answer == QMessageBox::Escape || answer == 0)

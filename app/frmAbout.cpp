@@ -21,7 +21,18 @@ QLabel* namedLabel(const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    // Versions come from the device: shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QFrame* separator(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
 }
 } // namespace
 
@@ -32,7 +43,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     , lblVersion(namedLabel(QStringLiteral("lblVersion"), this))
     , lblFirmware(namedLabel(QStringLiteral("lblFirmware"), this))
     , lblHardware(namedLabel(QStringLiteral("lblHardware"), this))
-    , Line1(new QFrame(this))
+    , Line1{separator(this), separator(this)}
     , cmdOK(new QPushButton(QStringLiteral("OK"), this))
     , cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this))
     , context_(context)
@@ -44,23 +55,21 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     pctLogo->setAccessibleName(QStringLiteral("Logo"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(pctLogo, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(pctLogo, 0, 0, 5, 1, Qt::AlignTop);
     grid->addWidget(lblTitle, 0, 1);
-    grid->addWidget(lblVersion, 1, 1);
-    grid->addWidget(lblFirmware, 2, 1);
-    grid->addWidget(lblHardware, 3, 1);
-    grid->addWidget(Line1, 4, 0, 1, 3);
+    grid->addWidget(Line1[0], 1, 1);
+    grid->addWidget(lblVersion, 2, 1);
+    grid->addWidget(lblFirmware, 3, 1);
+    grid->addWidget(lblHardware, 4, 1);
+    grid->addWidget(Line1[1], 5, 0, 1, 3);
     grid->addWidget(cmdOK, 0, 2);
-    grid->addWidget(cmdSysInfo, 5, 2);
+    grid->addWidget(cmdSysInfo, 6, 2);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });

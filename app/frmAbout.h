@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <array>
 
 class QFrame;
 class QLabel;
@@ -31,7 +32,8 @@ public:
     QLabel* lblVersion;
     QLabel* lblFirmware;
     QLabel* lblHardware;
-    QFrame* Line1;
+    // The separators under the title and above the buttons.
+    std::array<QFrame*, 2> Line1;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
 

@@ -40,6 +40,10 @@ void frmComm::Form_Load()
     app_.link().InitComm();
     hide();
     QueryDeviceInfo(app_.link());
+    // "No" on a GPIB time-out prompt has ended the program: nothing further runs,
+    // not even the emptying of debug.txt.
+    if (app_.ended())
+        return;
     if (PanelWindow* panel = app_.showPanel(app_.available(
             window::startupPanelFor(state.StartupPanel, state.SystemType))))
         state.CurrentPanel = panel;

@@ -20,8 +20,20 @@ struct AppContext {
     Clock& clock;
     Prompts& prompts;
     Paths paths;
-    // Ends the program at once (no unload handlers). Tests replace it to observe it.
-    std::function<void()> endProgram = [] { std::exit(0); };
+    // Ends the program at once (no unload handlers). From then on the operation that
+    // was running transfers nothing more, asks nothing and opens no window: the link
+    // and the application look at programEnding.
+    void endProgram()
+    {
+        if (programEnding)
+            return;
+        programEnding = true;
+        onEndProgram();
+    }
+    bool programEnding = false;
+    // What ending does; the application turns it into the exit of its event loop,
+    // tests replace it to observe it.
+    std::function<void()> onEndProgram = [] { std::exit(0); };
 };
 
 } // namespace dalto

@@ -1,4 +1,5 @@
 #include "ProfileFile.h"
+#include "ProfileFileEdit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,45 +12,48 @@
 #include <SimpleIni.h>
 
 #include <memory>
-#include <string>
 
 namespace dalto {
 
 namespace {
 
-// CSimpleIniA matches sections and keys without regard to case. Duplicate keys are
-// kept so that a read sees the first one, as the Windows profile functions do, and a
-// write of some other key leaves hand-made duplicates alone.
+// The reader. CSimpleIniA matches sections and keys without regard to case, skips
+// comments and lines without "=", and keeps duplicate keys so that a read sees the
+// first one, as the Windows profile functions do.
 std::unique_ptr<CSimpleIniA> emptyIni()
 {
     auto ini = std::make_unique<CSimpleIniA>();
     ini->SetUnicode(true);
     ini->SetMultiKey(true);
     ini->SetMultiLine(false);
-    ini->SetQuotes(false);
-    ini->SetSpaces(false); // "key=value", as the profile functions write it
+    ini->SetQuotes(false); // quotes are taken off after trimming, see unquoted()
     return ini;
+}
+
+// The file's bytes; a missing file is empty. False with the reason when the file
+// exists but cannot be read.
+bool readBytes(const QString& path, QByteArray* bytes, QString* error)
+{
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (file.open(QIODevice::ReadOnly))
+        *bytes = file.readAll();
+    if (file.error() == QFileDevice::NoError)
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 // Parses the file. A missing file is an empty profile; a file that exists but cannot
 // be read gives nullptr and the reason.
 std::unique_ptr<CSimpleIniA> loadIni(const QString& path, QString* error)
 {
+    QByteArray bytes;
+    if (!readBytes(path, &bytes, error))
+        return nullptr;
     auto ini = emptyIni();
-    QFile file(path);
-    if (!file.exists())
-        return ini;
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return nullptr;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return nullptr;
-    }
     if (ini->LoadData(bytes.constData(), size_t(bytes.size())) < 0) {
         if (error)
             *error = QStringLiteral("the file is not a readable settings file");
@@ -58,18 +62,12 @@ std::unique_ptr<CSimpleIniA> loadIni(const QString& path, QString* error)
     return ini;
 }
 
-// The spelling the file already uses for key, so that a write of "address" keeps
-// the line "Address=..." as it was.
-QByteArray storedKeyName(const CSimpleIniA& ini, const QByteArray& section, const QByteArray& key)
+// A value written in quotes, single or double, is read without them.
+QString unquoted(const QString& value)
 {
-    CSimpleIniA::TNamesDepend keys;
-    ini.GetAllKeys(section.constData(), keys);
-    const CSimpleIniA::Entry wanted(key.constData());
-    const CSimpleIniA::Entry::KeyOrder less; // the case-blind order of the file's keys
-    for (const auto& entry : keys)
-        if (!less(entry, wanted) && !less(wanted, entry))
-            return QByteArray(entry.pItem);
-    return key;
+    if (value.size() >= 2 && value.front() == value.back() && (value.front() == '"' || value.front() == '\''))
+        return value.mid(1, value.size() - 2);
+    return value;
 }
 
 QString failure(const QString& path, const QString& reason)
@@ -97,7 +95,7 @@ QString ProfileFile::readString(const QString& section, const QString& key, cons
     const char* value = ini->GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
     if (!value)
         return defaultValue;
-    return QString::fromUtf8(value).trimmed().left(ProfileValueLimit);
+    return unquoted(QString::fromUtf8(value).trimmed()).left(ProfileValueLimit);
 }
 
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value,
@@ -110,9 +108,9 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
     };
 
     QString readError;
-    const auto ini = loadIni(path_, &readError);
+    QByteArray old;
     // Writing without the old contents would throw every other setting away.
-    if (!ini)
+    if (!readBytes(path_, &old, &readError))
         return fail(readError);
 
     // Replacing the file would succeed in a writable folder even when the file itself
@@ -121,14 +119,7 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
     if (info.exists() && !info.isWritable())
         return fail(QStringLiteral("the file is read-only"));
 
-    const QByteArray sectionName = section.toUtf8();
-    const QByteArray keyName = storedKeyName(*ini, sectionName, key.toUtf8());
-    if (ini->SetValue(sectionName.constData(), keyName.constData(), value.toUtf8().constData(), nullptr, true) < 0)
-        return fail(QStringLiteral("out of memory"));
-
-    std::string text;
-    if (ini->Save(text, false) < 0)
-        return fail(QStringLiteral("out of memory"));
+    const QByteArray text = withProfileValue(old, section.toUtf8(), key.toUtf8(), value.toUtf8());
 
     // Unbuffered, so that a short write (a full disk) shows in write()'s count: a
     // buffered QSaveFile can commit a truncated copy over the old file.

@@ -1,8 +1,9 @@
 #pragma once
 // Reads and writes keys of an ini ("profile") file the way the stored settings
-// expect: sections and keys match without regard to case, values are trimmed and
-// only their first 99 characters count, a missing key gives the caller's default,
-// and a write changes one key without disturbing the rest of the file.
+// expect: sections and keys match without regard to case, values are trimmed, lose
+// their surrounding quotes and only their first 99 characters count, a missing key
+// gives the caller's default, and a write changes one key's line and leaves every
+// other line of the file as it was.
 //
 // Every write replaces the file through a temporary copy, so a crash or a full disk
 // never leaves a half-written file; a failed write is reported, never dropped.

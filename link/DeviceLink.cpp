@@ -98,7 +98,7 @@ struct DeviceLink::Impl {
 
     void enterSimulatedMode(const QString& text)
     {
-        if (!context.state.Probing)
+        if (!context.state.Probing && !context.programEnding)
             context.prompts.message(text, CommErrorTitle, PromptButtons::Ok, PromptIcon::None);
         context.state.BusCode = bus::Simulated;
     }
@@ -145,6 +145,11 @@ struct DeviceLink::Impl {
 
     int32_t read(QString& reply, int16_t timeoutSeconds, bool echoReply, ReadKind kind)
     {
+        // Once the program is ending nothing is transferred any more.
+        if (context.programEnding) {
+            reply.clear();
+            return -1;
+        }
         Transport* transport = transportFor(context.state.BusCode);
         if (!transport) {
             if (kind != ReadKind::Quiet)
@@ -177,6 +182,8 @@ struct DeviceLink::Impl {
 
     int32_t write(const QByteArray& bytes, bool asLine)
     {
+        if (context.programEnding)
+            return 0;
         Transport* transport = transportFor(context.state.BusCode);
         if (!transport) {
             tellNoPort();

@@ -2,6 +2,7 @@
 
 #include "core/BusCode.h"
 #include "core/Configuration.h"
+#include "core/LegacyNumbers.h"
 
 namespace dalto {
 
@@ -25,14 +26,14 @@ std::optional<QString> ValidateCommFields(int16_t bus, CommFields& fields)
         return fields.address.isEmpty() ? std::optional(AddressText) : std::nullopt;
     case bus::Rs232:
         fields.address.clear();
-        return fields.port.isEmpty() ? std::optional(PortText) : std::nullopt;
+        return PortNumber(fields.port) ? std::nullopt : std::optional(PortText);
     case bus::Tcp:
-        return !fields.port.isEmpty() && isNetworkAddress(fields.address) ? std::nullopt
-                                                                          : std::optional(AddressAndPortText);
+        return PortNumber(fields.port) && isNetworkAddress(fields.address) ? std::nullopt
+                                                                           : std::optional(AddressAndPortText);
     case bus::Rs485Select:
     case bus::Rs485Packet:
-        return !fields.port.isEmpty() && !fields.address.isEmpty() ? std::nullopt
-                                                                   : std::optional(AddressAndPortText);
+        return PortNumber(fields.port) && !fields.address.isEmpty() ? std::nullopt
+                                                                    : std::optional(AddressAndPortText);
     case bus::Simulated:
         fields = {};
         return std::nullopt;
@@ -50,6 +51,13 @@ QString ConnectionDescription(int16_t bus, const QString& address, const QString
     if (bus::isRs485(bus))
         return QStringLiteral("RS486 Port ") + port + QStringLiteral(" and address ") + address;
     return {};
+}
+
+std::optional<int32_t> PortNumber(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? legacy::toLong(value) : std::nullopt;
 }
 
 bool IsNumericText(const QString& text)

@@ -30,6 +30,28 @@ QString DeviceList::selectedCell(int column) const
     return selected.isEmpty() ? QString() : selected.first()->text(column);
 }
 
+void DeviceList::setQuarterColumns(int columns, int lessPixels)
+{
+    quarterColumns_ = columns;
+    quarterLessPixels_ = lessPixels;
+    sizeQuarterColumns();
+}
+
+void DeviceList::sizeQuarterColumns()
+{
+    for (int column = 0; column < quarterColumns_; ++column)
+        setColumnWidth(column, viewport()->width() / 4 - quarterLessPixels_);
+}
+
+bool DeviceList::viewportEvent(QEvent* event)
+{
+    // Before the dialog is laid out the viewport has a made-up width; it gets its
+    // real one in a resize, which a hidden list receives when it is shown.
+    if (event->type() == QEvent::Resize)
+        sizeQuarterColumns();
+    return QTreeWidget::viewportEvent(event);
+}
+
 void DeviceList::headerClicked(int column)
 {
     if (column == sortColumn_) {

@@ -16,21 +16,28 @@ public:
     bool rowSelected() const { return !selectedItems().isEmpty(); }
     // The text of a cell of the selected row; empty without a selection.
     QString selectedCell(int column) const;
+    // The first `columns` columns each take a quarter of the list's width less
+    // lessPixels, sized whenever the list gets its width (shown, resized).
+    void setQuarterColumns(int columns, int lessPixels);
 
 signals:
     // A double click that began on a row, with a row selected.
     void rowChosen();
 
 protected:
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void headerClicked(int column);
+    void sizeQuarterColumns();
 
     bool pressHitRow_ = false;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+    int quarterColumns_ = 0;
+    int quarterLessPixels_ = 0;
 };
 
 } // namespace dalto

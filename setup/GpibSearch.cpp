@@ -11,9 +11,10 @@ constexpr int SearchedAddresses = 30; // primary addresses 0 to 29
 constexpr int HighestAddress = 30;
 constexpr int ReplyBufferSize = 100;
 
-// A driver that is missing or refuses a call costs that step only.
+// A step the driver cannot do (a missing library, an address it refuses) is
+// skipped and the search goes on with the next one.
 template <typename Step>
-void skippingFaults(Step step)
+void skippingFault(Step step)
 {
     try {
         step();
@@ -40,11 +41,9 @@ QString CleanIdentification(const QByteArray& reply)
 std::vector<GpibListing> SearchGpibBus(GpibLayer& gpib, SharedState& state)
 {
     std::vector<uint16_t> listeners;
-    skippingFaults([&] {
-        gpib.GpibOpen();
-        gpib.GpibClear(state.Gpib.GpibDevice);
-        listeners = gpib.GpibFindListeners(0, searchedAddresses(), SearchedAddresses);
-    });
+    skippingFault([&] { gpib.GpibOpen(); });
+    skippingFault([&] { gpib.GpibClear(state.Gpib.GpibDevice); });
+    skippingFault([&] { listeners = gpib.GpibFindListeners(0, searchedAddresses(), SearchedAddresses); });
 
     const QString savedAddress = state.DeviceAddress;
     const bool savedProbing = state.Probing;
@@ -53,24 +52,22 @@ std::vector<GpibListing> SearchGpibBus(GpibLayer& gpib, SharedState& state)
     for (const uint16_t address : listeners) {
         if (address > HighestAddress)
             continue;
-        skippingFaults([&] {
-            state.DeviceAddress = QString::number(address);
-            gpib.GpibOpen();
-            gpib.GpibClear(state.Gpib.GpibDevice);
-            gpib.GpibWrite(state.DeviceAddress, QByteArrayLiteral("*IDN?\n"));
-            if (gpib.errorBitSet())
-                return;
-            QByteArray reply(ReplyBufferSize, ' ');
-            gpib.GpibRead(state.DeviceAddress, reply);
-            found.push_back({address, CleanIdentification(reply)});
-        });
+        state.DeviceAddress = QString::number(address);
+        skippingFault([&] { gpib.GpibOpen(); });
+        skippingFault([&] { gpib.GpibClear(state.Gpib.GpibDevice); });
+        skippingFault([&] { gpib.GpibWrite(state.DeviceAddress, QByteArrayLiteral("*IDN?\n")); });
+        if (gpib.errorBitSet())
+            continue;
+        QByteArray reply(ReplyBufferSize, ' ');
+        skippingFault([&] { gpib.GpibRead(state.DeviceAddress, reply); });
+        found.push_back({address, CleanIdentification(reply)});
     }
     state.DeviceAddress = savedAddress;
     state.Probing = savedProbing;
     // Probing moved the device descriptor from one listener to the next; the
     // link's GPIB traffic must go to its own instrument again, not the last one probed.
     if (!listeners.empty())
-        skippingFaults([&] { gpib.GpibOpen(); });
+        skippingFault([&] { gpib.GpibOpen(); });
     return found;
 }
 

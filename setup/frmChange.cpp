@@ -3,6 +3,7 @@
 #include "core/BusCode.h"
 #include "DeviceQuery.h"
 #include "Named.h"
+#include "PlainLabel.h"
 #include "link/DeviceLink.h"
 
 #include <QComboBox>
@@ -25,11 +26,11 @@ frmChange::frmChange(DeviceLink& link, QWidget* parent) : QDialog(parent), link_
 {
     setObjectName(QStringLiteral("frmChange"));
     cboAddress = Named(new QComboBox(this), QStringLiteral("cboAddress"));
-    lblAddress = Named(new QLabel(this), QStringLiteral("lblAddress"));
-    lblAddressSetting = Named(new QLabel(QStringLiteral("Address"), this), QStringLiteral("lblAddressSetting"));
-    lblIdentification = Named(new QLabel(this), QStringLiteral("lblIdentification"));
-    lblModVersion = Named(new QLabel(this), QStringLiteral("lblModVersion"));
-    lblModVersionText = Named(new QLabel(QStringLiteral("Module Version"), this), QStringLiteral("lblModVersionText"));
+    lblAddress = PlainLabel(this, QStringLiteral("lblAddress"));
+    lblAddressSetting = PlainLabel(this, QStringLiteral("lblAddressSetting"), QStringLiteral("Address"));
+    lblIdentification = PlainLabel(this, QStringLiteral("lblIdentification"));
+    lblModVersion = PlainLabel(this, QStringLiteral("lblModVersion"));
+    lblModVersionText = PlainLabel(this, QStringLiteral("lblModVersionText"), QStringLiteral("Module Version"));
     cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
     cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("cmdCancel"));
 

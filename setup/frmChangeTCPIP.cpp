@@ -4,10 +4,13 @@
 #include "DialogIcon.h"
 #include "Named.h"
 #include "NetworkFields.h"
+#include "PlainLabel.h"
 #include "core/Configuration.h"
+#include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,10 +38,14 @@ QString command(const QString& setting, const QString& value)
     return Net + setting + QLatin1Char(' ') + value;
 }
 
-void setBackground(QLineEdit& box, QPalette::ColorRole source)
+// The box's background becomes the system colour of role: Button for a box the
+// device fills itself, Base (the background of every editable text box) for one the
+// user fills. Taken from the application's palette, not the box's, which may still
+// carry the other colour.
+void setBackground(QLineEdit& box, QPalette::ColorRole role)
 {
     QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, box.palette().color(source));
+    palette.setColor(QPalette::Base, QApplication::palette(&box).color(role));
     box.setPalette(palette);
 }
 } // namespace
@@ -49,7 +56,7 @@ frmChangeTCPIP::frmChangeTCPIP(DeviceLink& link, QWidget* parent) : QDialog(pare
     setWindowTitle(QStringLiteral("Change Device's TCP/IP Settings"));
     SetDialogIcon(*this, link_.context().paths);
 
-    auto label = [this](const QString& name) { return Named(new QLabel(this), name); };
+    auto label = [this](const QString& name) { return PlainLabel(this, name); };
     auto box = [this](const QString& name) {
         QLineEdit* edit = Named(new QLineEdit(this), name);
         edit->installEventFilter(this);
@@ -127,7 +134,8 @@ void frmChangeTCPIP::Form_Load()
     lblIdentification->setText(AskDeviceLine(link_, QStringLiteral("*IDN?")));
     lblModVersion->setText(AskDevice(link_, query(QStringLiteral("VERS"))));
     lblMacAddress->setText(AskDeviceLine(link_, query(QStringLiteral("MAC"))));
-    const bool dhcp = AskDeviceLine(link_, query(QStringLiteral("DHCP"))).trimmed().toDouble() != 0;
+    // Read by its leading number: "1;" and "1 ON" both mean DHCP.
+    const bool dhcp = legacy::leadingNumber(AskDeviceLine(link_, query(QStringLiteral("DHCP")))) != 0;
     (dhcp ? optDHCP : optStatic)->setChecked(true);
     if (dhcp)
         optDHCP_Click();
@@ -161,7 +169,7 @@ void frmChangeTCPIP::optStatic_Click()
         {txtIPAddress, lblCurrentIP}, {txtGateway, lblCurrentGateway}, {txtSubnetMask, lblCurrentSubnet}};
     for (const auto& [box, current] : boxes) {
         box->setEnabled(true);
-        setBackground(*box, QPalette::Window);
+        setBackground(*box, QPalette::Base);
         box->setText(current->text());
     }
 }

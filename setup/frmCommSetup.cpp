@@ -5,6 +5,7 @@
 #include "DiscoverySettings.h"
 #include "LinkProbe.h"
 #include "Named.h"
+#include "PlainLabel.h"
 #include "SerialPortHint.h"
 #include "WaitCursor.h"
 #include "frmChange.h"
@@ -53,8 +54,8 @@ frmCommSetup::frmCommSetup(DeviceLink& link, ShowModal showModal, QWidget* paren
     txtAddress = Named(new QLineEdit(this), QStringLiteral("txtAddress"));
     lblAddress = Named(new QLabel(QStringLiteral("Address"), this), QStringLiteral("lblAddress"));
     lblPort = Named(new QLabel(QStringLiteral("Port"), this), QStringLiteral("lblPort"));
-    lblPortPath = Named(new QLabel(this), QStringLiteral("lblPortPath"));
-    lblPortsPresent = Named(new QLabel(this), QStringLiteral("lblPortsPresent"));
+    lblPortPath = PlainLabel(this, QStringLiteral("lblPortPath"));
+    lblPortsPresent = PlainLabel(this, QStringLiteral("lblPortsPresent"));
     cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
     cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("cmdCancel"));
     cmdFind = Named(new QPushButton(QStringLiteral("Find..."), this), QStringLiteral("cmdFind"));
@@ -223,7 +224,7 @@ void frmCommSetup::cmdChange_Click()
     std::optional<WaitCursor> wait(std::in_place);
     if (!validate())
         return;
-    LinkProbe probe(link_, bus_, address_, static_cast<int32_t>(port_.toDouble()));
+    LinkProbe probe(link_, bus_, address_, PortNumber(port_).value_or(0));
     const ProbeOutcome outcome = probe.test();
     wait.reset();
     const QString description = ConnectionDescription(bus_, address_, port_);

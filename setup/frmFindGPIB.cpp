@@ -15,7 +15,7 @@ frmFindGPIB::frmFindGPIB(DeviceLink& link, QWidget* parent)
     , link_(link)
 {
     SetDialogIcon(*this, link_.context().paths);
-    lvDevices->setColumnWidth(AddressColumn, lvDevices->viewport()->width() / 4);
+    lvDevices->setQuarterColumns(1, 0); // the Address column
     search();
 }
 

@@ -24,8 +24,7 @@ frmFindTCPIP::frmFindTCPIP(AppContext& context, DiscoverySettings settings, QWid
 {
     SetDialogIcon(*this, context_.paths);
     tcpComm.setObjectName(QStringLiteral("tcpComm"));
-    for (int column = 0; column < lvDevices->columnCount(); ++column)
-        lvDevices->setColumnWidth(column, lvDevices->viewport()->width() / 4 - 6);
+    lvDevices->setQuarterColumns(lvDevices->columnCount(), 6);
     connect(&tcpComm, &QUdpSocket::readyRead, this, &frmFindTCPIP::readReplies);
 }
 

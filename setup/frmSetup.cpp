@@ -3,6 +3,7 @@
 #include "core/BusCode.h"
 #include "DialogIcon.h"
 #include "Named.h"
+#include "PlainLabel.h"
 #include "WaitCursor.h"
 #include "core/Configuration.h"
 #include "frmCommSetup.h"
@@ -26,11 +27,6 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption)
     return Named(new QGroupBox(caption, parent), name);
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& caption)
-{
-    return Named(new QLabel(caption, parent), name);
-}
-
 QComboBox* dropDownList(QWidget* parent, const QString& name)
 {
     return Named(new QComboBox(parent), name);
@@ -44,17 +40,17 @@ frmSetup::frmSetup(DeviceLink& link, ShowModal showModal, QWidget* parent)
     setWindowTitle(QStringLiteral("Configuration Setup"));
     Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Start-Up Mode"));
     cmbApp = dropDownList(Frame3, QStringLiteral("cmbApp"));
-    Label3 = label(Frame3, QStringLiteral("Label3"), QStringLiteral("Start-Up Panel"));
+    Label3 = PlainLabel(Frame3, QStringLiteral("Label3"), QStringLiteral("Start-Up Panel"));
     Frame4 = frame(this, QStringLiteral("Frame4"), QStringLiteral("System"));
     cmbPanel = dropDownList(Frame4, QStringLiteral("cmbPanel"));
-    Label1 = label(Frame4, QStringLiteral("Label1"), QStringLiteral("System Type"));
+    Label1 = PlainLabel(Frame4, QStringLiteral("Label1"), QStringLiteral("System Type"));
     Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Communications Setup"));
-    lblComm = label(Frame1, QStringLiteral("lblComm"), QStringLiteral("Type of Communications"));
+    lblComm = PlainLabel(Frame1, QStringLiteral("lblComm"), QStringLiteral("Type of Communications"));
     cmbComm = dropDownList(Frame1, QStringLiteral("cmbComm"));
-    lblAddress = label(Frame1, QStringLiteral("lblAddress"), QStringLiteral("Address"));
-    lblAddressDisplay = label(Frame1, QStringLiteral("lblAddressDisplay"), QStringLiteral("127.0.0.1"));
-    lblPort = label(Frame1, QStringLiteral("lblPort"), QStringLiteral("Port"));
-    lblPortDisplay = label(Frame1, QStringLiteral("lblPortDisplay"), QStringLiteral("4040"));
+    lblAddress = PlainLabel(Frame1, QStringLiteral("lblAddress"), QStringLiteral("Address"));
+    lblAddressDisplay = PlainLabel(Frame1, QStringLiteral("lblAddressDisplay"), QStringLiteral("127.0.0.1"));
+    lblPort = PlainLabel(Frame1, QStringLiteral("lblPort"), QStringLiteral("Port"));
+    lblPortDisplay = PlainLabel(Frame1, QStringLiteral("lblPortDisplay"), QStringLiteral("4040"));
     cmdConfigure = Named(new QPushButton(QStringLiteral("Configure..."), Frame1), QStringLiteral("cmdConfigure"));
     cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
     cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("cmdCancel"));
@@ -105,12 +101,11 @@ void frmSetup::Form_Load()
         if (!state.SystList[i].isEmpty())
             cmbPanel->addItem(state.SystList[i], int(i));
 
-    if (bus != NotFound)
-        cmbComm->setCurrentIndex(bus);
-    if (state.StartupPanel != NotFound)
-        cmbApp->setCurrentIndex(state.StartupPanel);
-    if (state.SystemType != NotFound)
-        cmbPanel->setCurrentIndex(cmbPanel->findData(int(state.SystemType)));
+    // A combo box selects its first item as soon as it has one; a setting that is
+    // not found must show as no choice at all, so that OK refuses it.
+    cmbComm->setCurrentIndex(bus != NotFound ? bus : -1);
+    cmbApp->setCurrentIndex(state.StartupPanel != NotFound ? state.StartupPanel : -1);
+    cmbPanel->setCurrentIndex(state.SystemType != NotFound ? cmbPanel->findData(int(state.SystemType)) : -1);
 
     // The bus shown at opening counts as chosen; only a change by the user
     // swaps addresses and leads on to its configuration.

@@ -100,6 +100,7 @@ void ToolPanel::mnuSetup_Click()
 {
     app().runSetup(*this);
     QueryDeviceInfo(app().link());
+    applyVirtualRule(menu, app());
     applyModulationRule(menu, app());
     afterSetup();
 }

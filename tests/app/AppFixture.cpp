@@ -23,7 +23,8 @@ void AppFixture::makeApp(const AppSettings& settings)
     config.close();
     app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), configFile(), dir.path()),
                                         [this, realLink = settings.realLink](AppContext& context) {
-                                            return realLink ? realLinkBackends(context) : device.backends();
+                                            return realLink ? realLinkBackends(context)
+                                                            : device.backends(std::move(gpibBus));
                                         });
     registerToolPanels(*app);
 }

@@ -24,12 +24,21 @@ struct AppSettings {
     bool realLink = false;
 };
 
+// Stands in for a front panel of another library: registers, loads, reports.
+class FakeVirtualPanel final : public PanelWindow {
+public:
+    FakeVirtualPanel(Application& app, const QString& name) : PanelWindow(app, name) {}
+    QString aboutTitle() const override { return QStringLiteral("Virtual Control Panel"); }
+};
+
 class AppFixture : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     FakeClock clock;
     ScriptedPrompts prompts;
     ScriptedTransport device{clock};
+    // The GPIB bus the link gets; none: a simulated bus without instruments.
+    std::unique_ptr<GpibDriver> gpibBus;
     std::unique_ptr<Application> app;
 
     // Writes the settings file and builds the application (not started).

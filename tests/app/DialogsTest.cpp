@@ -2,15 +2,18 @@
 
 #include "ScriptedPrompts.h"
 #include "app/frmAbout.h"
+#include "app/QtPrompts.h"
 #include "app/frmInput.h"
 #include "FakeClock.h"
 #include "core/AppContext.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -71,7 +74,7 @@ TEST_F(DialogsTest, InputPromptShowsAStartValueAndReturnsTheAnswer)
 TEST_F(DialogsTest, AboutBoxShowsVersionsAndHidesANarrowOrMissingLogo)
 {
     context.state.FirmwareVersion = "2.3";
-    context.state.InterfaceVersion = "1.27";
+    context.state.InterfaceVersion = "<b>1.27</b>"; // the device's text, shown as it came
     {
         frmAbout about(context);
         about.sTitle = "Dalto";
@@ -79,7 +82,10 @@ TEST_F(DialogsTest, AboutBoxShowsVersionsAndHidesANarrowOrMissingLogo)
         EXPECT_EQ(about.lblTitle->text(), "Dalto");
         EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Dalto Version %1.%2").arg(DALTO_VERSION_MAJOR).arg(DALTO_VERSION_MINOR));
         EXPECT_EQ(about.lblFirmware->text(), "Firmware Version 2.3");
-        EXPECT_EQ(about.lblHardware->text(), "Hardware Version 1.27");
+        EXPECT_EQ(about.lblHardware->text(), "Hardware Version <b>1.27</b>");
+        for (QLabel* label : {about.lblTitle, about.lblFirmware, about.lblHardware})
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+        EXPECT_EQ(about.findChildren<QFrame*>("Line1").size(), 2);
         EXPECT_TRUE(about.pctLogo->isHidden()) << "no logo file";
     }
     for (const auto& [width, shown] : {std::pair{99, false}, std::pair{100, true}}) {
@@ -96,4 +102,18 @@ TEST_F(DialogsTest, SystemInfoWithoutTheToolSaysItIsUnavailable)
     frmAbout about(context);
     about.cmdSysInfo->click();
     EXPECT_EQ(prompts.messageTexts(), QStringList{"System Information Is Unavailable At This Time"});
+}
+
+TEST_F(DialogsTest, MessageBoxesShowTheirTextAsPlainText)
+{
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtPrompts qtPrompts(context.paths);
+    qtPrompts.message(QStringLiteral("Reply: <b>DALTO</b>"), ApplicationTitle, PromptButtons::Ok, PromptIcon::None);
+    EXPECT_EQ(format, Qt::PlainText);
 }

@@ -125,10 +125,13 @@ TEST_F(PanelSwitchTest, SetupItemRunsTheHookThenRefreshesFromTheDevice)
         app->state().SystemType = 2; // the user picked the HBX series, no bus
         app->state().BusCode = 5;
     });
+    // Of the virtual panels only the KD's is in this build.
+    app->windows().registerPanel(window::frmKD, [](Application& a) { return new FakeVirtualPanel(a, window::frmKD); });
     answerStartupQueries();
     app->start();
     auto& command = currentAs<frmCommand>();
     ASSERT_TRUE(command.menu.mnuSetup->isEnabled());
+    EXPECT_TRUE(command.menu.mnuVirtual->isEnabled());
     EXPECT_FALSE(command.cmdGetSCPI.at(6)->isEnabled());
     EXPECT_TRUE(command.cmdGetSCPI.at(38)->isEnabled());
 
@@ -138,6 +141,7 @@ TEST_F(PanelSwitchTest, SetupItemRunsTheHookThenRefreshesFromTheDevice)
     EXPECT_EQ(app->state().LastError, "9.999\r\n") << "the device is queried again after setup";
     EXPECT_TRUE(command.cmdGetSCPI.at(6)->isEnabled()) << "Period row follows the new type";
     EXPECT_FALSE(command.cmdGetSCPI.at(38)->isEnabled()) << "Ethernet version row follows the new bus";
+    EXPECT_FALSE(command.menu.mnuVirtual->isEnabled()) << "the HBX panel is not in this build";
 }
 
 TEST_F(PanelSwitchTest, AboutItemShowsTheAboutBoxWithTheProgramTitle)

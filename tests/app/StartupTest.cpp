@@ -6,6 +6,8 @@
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "app/frmComm.h"
+#include "core/ProfileFile.h"
+#include "link/gpib/SimulatedGpibBus.h"
 #include "panels/tools/ToolPanel.h"
 
 #include <QFile>
@@ -17,12 +19,6 @@ namespace {
 
 class StartupTest : public AppFixture {};
 
-// Stands in for a front panel of another library: registers, loads, reports.
-class FakeVirtualPanel final : public PanelWindow {
-public:
-    FakeVirtualPanel(Application& app, const QString& name) : PanelWindow(app, name) {}
-    QString aboutTitle() const override { return QStringLiteral("Virtual Control Panel"); }
-};
 
 } // namespace
 
@@ -68,6 +64,49 @@ TEST_F(StartupTest, SilentDeviceFallsBackToSimulatedAndStillShowsThePanel)
     EXPECT_EQ(app->state().BusCode, 5);
     EXPECT_EQ(prompts.messageTexts(), QStringList{"Device Timed Out.  Entering Simulated Mode!"});
     EXPECT_EQ(visiblePanels(), 1);
+}
+
+// A GPIB bus that keeps a record of every transfer.
+class RecordingGpibBus final : public SimulatedGpibBus {
+public:
+    explicit RecordingGpibBus(QStringList& transfers) : transfers_(transfers) {}
+    int ibwrt(int ud, const char* data, long count) override
+    {
+        transfers_ << QStringLiteral("write ") + QString::fromLatin1(data, count).trimmed();
+        return SimulatedGpibBus::ibwrt(ud, data, count);
+    }
+    int ibrd(int ud, char* buffer, long count) override
+    {
+        transfers_ << QStringLiteral("read");
+        return SimulatedGpibBus::ibrd(ud, buffer, count);
+    }
+
+private:
+    QStringList& transfers_;
+};
+
+TEST_F(StartupTest, NoOnTheGpibTimeoutPromptEndsTheProgramBeforeAnythingElseHappens)
+{
+    QStringList transfers;
+    gpibBus = std::make_unique<RecordingGpibBus>(transfers);
+    makeApp({.comm = QStringLiteral("GPIB (IEEE-488)")});
+    ASSERT_TRUE(ProfileFile(configFile()).writeString("Communication", "Address", "9"));
+    QFile log(dir.filePath("debug.txt"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("an earlier run\n");
+    log.close();
+    prompts.answers = {PromptAnswer::No};
+
+    app->start();
+
+    EXPECT_TRUE(app->ended());
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Device Timeout on Address: 9 Continue?"});
+    ASSERT_FALSE(transfers.isEmpty());
+    EXPECT_EQ(transfers.last(), "write <>SCL") << transfers.join(", ").toStdString();
+    EXPECT_EQ(current(), nullptr);
+    EXPECT_EQ(visiblePanels(), 0);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), "an earlier run\n");
 }
 
 TEST_F(StartupTest, StartupPanelSettingChoosesTheWindow)

@@ -64,7 +64,7 @@ TEST_F(ProfileFileTest, WriteChangesOneKeyAndKeepsCommentsOrderAndTheRest)
     const QString text = QString::fromUtf8(readText(path));
     EXPECT_EQ(text.count("Address", Qt::CaseInsensitive), 1) << text.toStdString();
     const char* inOrder[] = {"; settings of the test bench", "[Application]", "Start-Up=Command Panel",
-                             "; how the supply is reached", "[Communication]", "Comm=TCP/IP", "; the bench supply",
+                             "; how the supply is reached", "[Communication]", "Comm = TCP/IP", "; the bench supply",
                              "Address=192.168.1.20", "Port=4040", "Port=5050", "[System]", "Type=KD Series",
                              "[Serial_Ports]", "Port1=/dev/ttyUSB0"};
     qsizetype at = -1;
@@ -124,4 +124,40 @@ TEST_F(ProfileFileTest, WriteProtectedFileOrFolderIsNotReplaced)
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     tryWrite();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(ProfileFileTest, HandWrittenFileKeepsItsShapeAndQuotedValuesLoseTheirQuotes)
+{
+    const QByteArray handWritten = "\xEF\xBB\xBF[Communication]\r\n"
+                                   "Comm = \"TCP/IP\"\r\n"
+                                   "Address='bench-supply'\r\n"
+                                   "see the bench log for the address\r\n"
+                                   "Port=4040\r\n"
+                                   "\r\n"
+                                   "; the next section is read by the panels\r\n"
+                                   "[System]\r\n"
+                                   "Type=\"KD Series\r\n"
+                                   "; last edited by hand";
+    writeText(path, handWritten);
+    EXPECT_EQ(file.readString("Communication", "Comm"), "TCP/IP");
+    EXPECT_EQ(file.readString("Communication", "Address"), "bench-supply");
+    EXPECT_EQ(file.readString("System", "Type"), "\"KD Series") << "an unpaired quote is part of the value";
+    EXPECT_EQ(file.readString("Communication", "see the bench log for the address", "none"), "none");
+
+    ASSERT_TRUE(file.writeString("communication", "PORT", "5050"));
+    ASSERT_TRUE(file.writeString("Communication", "Baud", "9600"));
+    ASSERT_TRUE(file.writeString("Serial_Ports", "Port1", "/dev/ttyUSB0"));
+    EXPECT_EQ(readText(path), "\xEF\xBB\xBF[Communication]\r\n"
+                              "Comm = \"TCP/IP\"\r\n"
+                              "Address='bench-supply'\r\n"
+                              "see the bench log for the address\r\n"
+                              "Port=5050\r\n"
+                              "Baud=9600\r\n"
+                              "\r\n"
+                              "; the next section is read by the panels\r\n"
+                              "[System]\r\n"
+                              "Type=\"KD Series\r\n"
+                              "; last edited by hand\r\n"
+                              "[Serial_Ports]\r\n"
+                              "Port1=/dev/ttyUSB0\r\n");
 }

@@ -21,7 +21,7 @@ protected:
     GpibLayerTest()
     {
         context.state.GpibEosText = QStringLiteral("10");
-        context.endProgram = [this] { ++programEnds; };
+        context.onEndProgram = [this] { ++programEnds; };
         bus.placeInstrument(InstrumentAddress, Identification);
     }
 

@@ -6,8 +6,11 @@
 #include "setup/frmChangeTCPIP.h"
 #include "setup/frmCommSetup.h"
 #include "setup/frmFindGPIB.h"
+#include "setup/frmFindTCPIP.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,6 +53,33 @@ TEST_F(GpibDevices, FinderListsEachListenerWithItsCleanedIdentification)
     find.cmdOK->click();
     EXPECT_TRUE(find.result());
     EXPECT_EQ(find.address(), "3");
+}
+
+TEST_F(GpibDevices, AStepTheDriverRefusesIsSkippedAndTheSearchGoesOn)
+{
+    place(12, "DALTO,KD");
+    context.state.DeviceAddress = "40000"; // the bus cannot open a device there
+    frmFindGPIB find(link);
+    ASSERT_EQ(find.lvDevices->topLevelItemCount(), 1);
+    EXPECT_EQ(find.lvDevices->topLevelItem(0)->text(1), "DALTO,KD");
+    EXPECT_EQ(context.state.DeviceAddress, "40000");
+}
+
+TEST_F(GpibDevices, FinderColumnsTakeTheirShareOfTheListAsItIsShown)
+{
+    frmFindGPIB gpib(link);
+    frmFindTCPIP network(context, DiscoverySettings{});
+    const auto quarter = [](const DeviceList& list) { return list.viewport()->width() / 4; };
+    for (QDialog* finder : {static_cast<QDialog*>(&gpib), static_cast<QDialog*>(&network)}) {
+        finder->resize(640, 300);
+        finder->show();
+        finder->resize(800, 300);
+        QCoreApplication::processEvents();
+    }
+    ASSERT_GT(gpib.lvDevices->viewport()->width(), 600);
+    EXPECT_EQ(gpib.lvDevices->columnWidth(frmFindGPIB::AddressColumn), quarter(*gpib.lvDevices));
+    for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(network.lvDevices->columnWidth(column), quarter(*network.lvDevices) - 6) << column;
 }
 
 TEST_F(GpibDevices, AnEmptyBusListsNothingAndOkStaysOff)
@@ -224,6 +254,39 @@ TEST_F(NetworkSettings, DhcpDeviceShowsSetByDhcpAndOkSendsOnlyMethodAndPort)
     EXPECT_TRUE(change.result());
     EXPECT_EQ(change.IPAddress(), "BENCH-1");
     EXPECT_EQ(change.Port(), 5025);
+}
+
+TEST_F(NetworkSettings, DhcpReplyCountsByItsLeadingNumberAndBoxesLookAsUsableAsTheyAre)
+{
+    const QLineEdit untouched; // how an editable text box looks
+    const QColor editable = untouched.palette().color(QPalette::Base);
+    const QColor locked = untouched.palette().color(QPalette::Button);
+    ASSERT_NE(editable, locked);
+    for (const char* reply : {"1;", "1 ON"}) {
+        answerLoad(reply);
+        frmChangeTCPIP change(link);
+        change.Form_Load();
+        EXPECT_TRUE(change.optDHCP->isChecked()) << reply;
+        EXPECT_EQ(change.txtGateway->palette().color(QPalette::Base), locked) << reply;
+        change.optStatic->click();
+        for (QLineEdit* box : {change.txtIPAddress, change.txtSubnetMask, change.txtGateway})
+            EXPECT_EQ(box->palette().color(QPalette::Base), editable) << reply;
+    }
+}
+
+TEST_F(NetworkSettings, DeviceTextIsShownAsPlainTextNeverAsMarkup)
+{
+    answerLoad("0");
+    frmChangeTCPIP network(link);
+    network.Form_Load();
+    device.reply("<b>DALTO</b>,KD\r\n");
+    frmChange change(link);
+    change.setBus(3);
+    change.setAddress("12");
+    EXPECT_EQ(change.lblIdentification->text(), "<b>DALTO</b>,KD");
+    for (QDialog* dialog : {static_cast<QDialog*>(&network), static_cast<QDialog*>(&change)})
+        for (QLabel* label : dialog->findChildren<QLabel*>(QRegularExpression("^lbl")))
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }
 
 TEST_F(NetworkSettings, StaticOkSendsTheAddressesThenRestarts)

@@ -122,6 +122,36 @@ TEST_F(SetupDialog, RefusesInOrderBusFieldsThenPanelThenTypeAndStaysOpen)
     EXPECT_EQ(prompts.messageTexts(), QStringList{"Check Address for Validity"}) << "refused in the bus dialog";
 }
 
+TEST_F(SetupDialog, SettingsNotFoundShowNoChoiceAndOkAsksForEachInTurn)
+{
+    QFile file(iniPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(SetupIni.left(SetupIni.indexOf("[Application]")) + "[Communication]\nComm=USB\n");
+    file.close();
+    LoadSettings(context.state, prompts, iniPath);
+    const QByteArray before = iniText();
+
+    const auto dialog = open();
+    EXPECT_EQ(dialog->cmbComm->currentIndex(), -1);
+    EXPECT_EQ(dialog->cmbApp->currentIndex(), -1);
+    EXPECT_EQ(dialog->cmbPanel->currentIndex(), -1);
+    for (QWidget* w : {static_cast<QWidget*>(dialog->lblAddress), static_cast<QWidget*>(dialog->lblPort),
+                       static_cast<QWidget*>(dialog->lblAddressDisplay),
+                       static_cast<QWidget*>(dialog->lblPortDisplay), static_cast<QWidget*>(dialog->cmdConfigure)})
+        EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+
+    dialog->cmdOK->click();
+    dialog->cmbComm->setCurrentIndex(5); // Simulated: nothing to configure
+    dialog->cmdOK->click();
+    dialog->cmbApp->setCurrentIndex(1);
+    dialog->cmdOK->click();
+    EXPECT_EQ(prompts.messageTexts(),
+              (QStringList{"Check the Communication Bus Selection", "Check the Start-Up Panel for Validity",
+                           "Check the System Type for Validity"}));
+    EXPECT_EQ(iniText(), before);
+    EXPECT_FALSE(dialog->saved());
+}
+
 TEST_F(SetupDialog, CancelLeavesTheFileAndTheLinkAlone)
 {
     const QByteArray before = iniText();
