@@ -135,7 +135,8 @@ struct DeviceLink::Impl {
         for (;;) {
             if (!reply.isEmpty() && reply.back() == terminator)
                 return ReadOutcome::Complete;
-            if (context.clock.now() > deadline)
+            // Exit chosen while the read lets events run: stop waiting at once.
+            if (context.clock.now() > deadline || context.programEnding)
                 return ReadOutcome::TimedOut;
             QByteArray chunk;
             transport.receive(chunk, style);

@@ -105,6 +105,21 @@ TEST_F(ReplyRules, TcpReadCompletesAtLf)
     EXPECT_EQ(reply, "5.000\r\n");
 }
 
+TEST_F(ReplyRules, ExitDuringATcpReadEndsTheWaitWithoutABox)
+{
+    context.onEndProgram = [] {};
+    start(2, "127.0.0.1", 5025);
+    const double t0 = clock.now();
+    clock.onAdvance([&](double now) {
+        if (now > t0 + 0.5)
+            context.endProgram(); // the user picks Exit while the read lets events run
+    });
+    QString reply;
+    EXPECT_EQ(link->ReadDevice(reply, 30, false), -1);
+    EXPECT_LT(clock.now(), t0 + 1.0);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(ReplyRules, EndlessStreamWithoutLfIsCappedAndTimesOut)
 {
     const double t0 = clock.now();
