@@ -103,8 +103,8 @@ void tavKnob::requireDesignTime() const
 
 void tavKnob::reportError(const dialix::ComponentError& error) const
 {
-    if (m_errorHandler) {
-        m_errorHandler(error);
+    if (errorHandler_) {
+        errorHandler_(error);
         return;
     }
     m_messageBox(QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.description()),

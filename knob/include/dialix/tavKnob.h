@@ -96,7 +96,7 @@ public:
     void setMessageBox(MessageBox show) { m_messageBox = std::move(show); }
     // Without a handler a refusal is shown in a message box, as a component
     // host shows a run-time error.
-    void setErrorHandler(ErrorHandler handler) { m_errorHandler = std::move(handler); }
+    void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
     void reportError(const dialix::ComponentError& error) const;
 
     // Stored design-time properties, matched by key without regard to case.
@@ -152,5 +152,5 @@ private:
     // paint shows the last drawing as it is, drag frame included.
     bool m_surfaceStale = true;
     MessageBox m_messageBox;
-    ErrorHandler m_errorHandler;
+    ErrorHandler errorHandler_;
 };
