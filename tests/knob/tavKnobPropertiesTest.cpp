@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -120,15 +119,8 @@ TEST(KnobProperties, RunTimeAssignmentsOfDesignTimePropertiesReport382ToTheHost)
     EXPECT_EQ(shown, QStringList{"Run-time error '382':\n\nLet/Set not supported at run time."});
 
     // A C++ caller may ask for the exception instead.
-    for (const auto& assign : std::initializer_list<std::function<void()>>{[&knob] { knob.setTurnsOrThrow(7); },
-                                                                             [&knob] { knob.setSlotOrThrow(true); }}) {
-        try {
-            assign();
-            ADD_FAILURE() << "no error";
-        } catch (const dialix::ComponentError& error) {
-            EXPECT_EQ(error.number(), 382);
-        }
-    }
+    EXPECT_THROW(knob.setTurnsOrThrow(7), dialix::ComponentError);
+    EXPECT_THROW(knob.setSlotOrThrow(true), dialix::ComponentError);
     EXPECT_EQ(knob.turns(), 3);
     EXPECT_FALSE(knob.slot());
     // The program's own properties stay settable.
