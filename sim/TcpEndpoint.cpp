@@ -9,6 +9,19 @@ TcpEndpoint::TcpEndpoint(CommandProcessor& processor, TrafficLog& log, QObject* 
     connect(&server_, &QTcpServer::newConnection, this, &TcpEndpoint::acceptClients);
 }
 
+TcpEndpoint::~TcpEndpoint()
+{
+    // The server owns the client socket and is torn down after the other
+    // members; a socket still connected then says "disconnected" from its
+    // destructor. Cut it off first so that nothing calls back into a half
+    // destroyed endpoint.
+    server_.disconnect(this);
+    if (client_) {
+        client_->disconnect(this);
+        delete client_.data();
+    }
+}
+
 bool TcpEndpoint::listen(const QHostAddress& host, quint16 port, QString* error)
 {
     if (!server_.listen(host, port)) {

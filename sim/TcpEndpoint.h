@@ -20,6 +20,7 @@ public:
     static constexpr qint64 MaxPendingOutput = 4 * 1024 * 1024;
 
     TcpEndpoint(CommandProcessor& processor, TrafficLog& log, QObject* parent = nullptr);
+    ~TcpEndpoint() override;
 
     bool listen(const QHostAddress& host, quint16 port, QString* error);
     quint16 port() const { return server_.serverPort(); }

@@ -168,7 +168,7 @@ bool KnobMotion::release()
 
 bool KnobMotion::setPosition(float value)
 {
-    if (value > m_maximum || !(value >= m_minimum))
+    if (!std::isfinite(value) || !(value <= m_maximum) || !(value >= m_minimum))
         return false;
     m_value = value;
     m_baseAngle = angleOfValue();

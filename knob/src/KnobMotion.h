@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 namespace dialix {
@@ -23,8 +24,9 @@ public:
     void setTurns(int turns);
     void setCentre(int centreX, int centreY, int hitRadius);
 
-    // A knob without range (maximum or turns not positive) stays at angle
-    // and value 0 instead of dividing by zero.
+    // A knob without range (maximum not finite or not positive, or turns not
+    // positive) stays at angle and value 0 instead of dividing by zero or
+    // producing an infinite value.
     float angleOfValue(float value) const;
     float valueOfAngle(float angle) const;
     float angleOfValue() const { return angleOfValue(m_value); }
@@ -39,11 +41,12 @@ public:
     std::optional<float> move(double x, double y);
     // True when a drag was active and has now ended.
     bool release();
-    // False (and nothing changed) when the value is outside minimum..maximum.
+    // False (and nothing changed) when the value is not finite or outside
+    // minimum..maximum.
     bool setPosition(float value);
 
 private:
-    bool hasRange() const { return m_maximum > 0.0f && m_totalAngle > 0.0f; }
+    bool hasRange() const { return std::isfinite(m_maximum) && m_maximum > 0.0f && m_totalAngle > 0.0f; }
     int directionOfTurn(float angle) const;
     bool passedReference(float angle, int direction) const;
 

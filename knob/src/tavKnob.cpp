@@ -8,6 +8,7 @@
 #include "OleColor.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -100,7 +101,33 @@ void tavKnob::requireDesignTime() const
         throw dialix::ComponentError(kRunTimeSetError, QStringLiteral("Let/Set not supported at run time."));
 }
 
+void tavKnob::reportError(const dialix::ComponentError& error) const
+{
+    if (errorHandler_) {
+        errorHandler_(error);
+        return;
+    }
+    m_messageBox(QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.description()),
+                 QCoreApplication::applicationName());
+}
+
+void tavKnob::reportingErrors(const std::function<void()>& assign) const
+{
+    // An exception must not unwind through the event loop or the property
+    // system that called the setter.
+    try {
+        assign();
+    } catch (const dialix::ComponentError& error) {
+        reportError(error);
+    }
+}
+
 void tavKnob::setSlot(bool slot)
+{
+    reportingErrors([this, slot] { setSlotOrThrow(slot); });
+}
+
+void tavKnob::setSlotOrThrow(bool slot)
 {
     requireDesignTime();
     m_slot = slot;
@@ -111,6 +138,11 @@ void tavKnob::setSlot(bool slot)
 int tavKnob::turns() const { return m_motion->turns(); }
 
 void tavKnob::setTurns(int turns)
+{
+    reportingErrors([this, turns] { setTurnsOrThrow(turns); });
+}
+
+void tavKnob::setTurnsOrThrow(int turns)
 {
     requireDesignTime();
     m_motion->setTurns(std::min(turns, kMaxTurns));
@@ -134,15 +166,27 @@ QColor tavKnob::backColor()
 
 void tavKnob::setBackColor(const QColor& colour)
 {
-    setBackColorCode(dialix::oleFromColor(colour));
+    setBackColor(dialix::oleFromColor(colour));
+}
+
+void tavKnob::setBackColor(quint32 code)
+{
+    setBackColorCode(code);
     emit BackColorChanged();
 }
 
 void tavKnob::setBackColorCode(quint32 code)
 {
     m_backColorCode = code;
+    resolveBackColor();
+}
+
+void tavKnob::resolveBackColor()
+{
+    // pctBack holds the colour as drawn; the code is what is stored, so a
+    // system colour follows the palette whenever it changes.
     QPalette palette = pctBack->palette();
-    palette.setColor(QPalette::Window, dialix::colorFromOle(code, this->palette()));
+    palette.setColor(QPalette::Window, dialix::colorFromOle(m_backColorCode, this->palette()));
     pctBack->setPalette(palette);
     m_surfaceStale = true;
 }
@@ -162,6 +206,15 @@ void tavKnob::TransparentBlt()
     // Only the bare picture is on the work surface now; what is shown comes
     // from a full redraw.
     m_surfaceStale = true;
+}
+
+void tavKnob::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        resolveBackColor();
+        pctKnob->update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void tavKnob::resizeEvent(QResizeEvent*)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using dialix::KnobMotion;
 
@@ -59,7 +60,9 @@ TEST(KnobMotion, TurnsSmoothlyThroughTheCentreLinesAndIgnoresTheCentre)
 
 TEST(KnobMotion, WithoutRangeEveryResultIsFinite)
 {
-    for (const auto& [max, turns] : {std::pair{0.0f, 10}, {100.0f, 0}, {-5.0f, 10}, {100.0f, -3}}) {
+    const float infinite = std::numeric_limits<float>::infinity();
+    for (const auto& [max, turns] : {std::pair{0.0f, 10}, {100.0f, 0}, {-5.0f, 10}, {100.0f, -3}, {infinite, 10},
+                                     {std::nanf(""), 10}}) {
         SCOPED_TRACE(testing::Message() << "Max " << max << ", Turns " << turns);
         KnobMotion motion = panelKnob();
         motion.setMaximum(max);
@@ -70,6 +73,8 @@ TEST(KnobMotion, WithoutRangeEveryResultIsFinite)
         const auto angle = motion.move(1500, 500);
         ASSERT_TRUE(angle.has_value());
         EXPECT_EQ(*angle, 0.0f);
+        EXPECT_EQ(motion.value(), 0.0f);
+        EXPECT_FALSE(motion.setPosition(infinite));
         EXPECT_EQ(motion.value(), 0.0f);
     }
 }

@@ -4,6 +4,7 @@
 #include <dialix/PropertyBag.h>
 #include <dialix/tavKnob.h>
 
+#include <QCheckBox>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -90,21 +91,36 @@ TEST(KnobProperties, MinIsNeverStoredAndTellsTheUser)
     EXPECT_EQ(shown, (QStringList{"Min value always zero", "Dialix - Knob"}));
 }
 
-TEST(KnobProperties, DesignTimeOnlyPropertiesRaise382InUserMode)
+TEST(KnobProperties, RunTimeAssignmentsOfDesignTimePropertiesReport382ToTheHost)
 {
     tavKnob knob;
     knob.setProperty("Turns", 3);
     knob.setUserMode(true);
-    for (const auto& [name, value] : {std::pair{"Turns", QVariant(7)}, {"Slot", QVariant(true)}}) {
-        SCOPED_TRACE(name);
-        try {
-            knob.setProperty(name, value);
-            ADD_FAILURE() << "no error";
-        } catch (const dialix::ComponentError& error) {
-            EXPECT_EQ(error.number(), 382);
-            EXPECT_EQ(error.description(), "Let/Set not supported at run time.");
-        }
-    }
+    std::vector<std::pair<int, QString>> reported;
+    knob.setErrorHandler([&reported](const dialix::ComponentError& error) {
+        reported.emplace_back(error.number(), error.description());
+    });
+
+    // By name, and from a signal, as Qt's property system and a slot would.
+    EXPECT_NO_THROW(knob.setProperty("Turns", 7));
+    QCheckBox slotBox;
+    QObject::connect(&slotBox, &QCheckBox::toggled, &knob, &tavKnob::setSlot);
+    EXPECT_NO_THROW(slotBox.setChecked(true));
+    const std::pair<int, QString> refusal{382, "Let/Set not supported at run time."};
+    EXPECT_EQ(reported, (std::vector{refusal, refusal}));
+    EXPECT_EQ(knob.turns(), 3);
+    EXPECT_FALSE(knob.slot());
+
+    // Without a handler the host shows it, as a component host does.
+    knob.setErrorHandler({});
+    QStringList shown;
+    knob.setMessageBox([&shown](const QString& text, const QString&) { shown << text; });
+    knob.setTurns(8);
+    EXPECT_EQ(shown, QStringList{"Run-time error '382':\n\nLet/Set not supported at run time."});
+
+    // A C++ caller may ask for the exception instead.
+    EXPECT_THROW(knob.setTurnsOrThrow(7), dialix::ComponentError);
+    EXPECT_THROW(knob.setSlotOrThrow(true), dialix::ComponentError);
     EXPECT_EQ(knob.turns(), 3);
     EXPECT_FALSE(knob.slot());
     // The program's own properties stay settable.
@@ -157,6 +173,22 @@ TEST(KnobProperties, MissingKeysGetTheStoredDefaults)
     PropertyBag saved;
     knob.WriteProperties(saved);
     EXPECT_EQ(static_cast<quint32>(saved.read("BackColor", {}).toInt()), 0x8000000Au);
+}
+
+TEST(KnobProperties, AssignedSystemColourIsKeptAsItsCodeAndFollowsThePalette)
+{
+    tavKnob knob;
+    knob.setBackColor(QColor(1, 2, 3));
+    knob.setBackColor(0x8000000Au);
+    PropertyBag saved;
+    knob.WriteProperties(saved);
+    EXPECT_EQ(static_cast<quint32>(saved.read("BackColor", {}).toInt()), 0x8000000Au);
+    EXPECT_EQ(knob.backColorCode(), 0x8000000Au);
+
+    QPalette palette = knob.palette();
+    palette.setColor(QPalette::Window, QColor(0, 128, 0));
+    knob.setPalette(palette);
+    EXPECT_EQ(knob.backColor(), QColor(0, 128, 0));
 }
 
 TEST(KnobProperties, KeysMatchWithoutRegardToCaseAndOnlyAssignedTurnsAreCapped)

@@ -2,9 +2,7 @@
 #include "SimClient.h"
 #include "support/SimProcess.h"
 
-#include <QFile>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using dalto::testing::SimClient;
@@ -132,28 +130,6 @@ TEST(SimOverTcp, NetworkModuleRestartEndsTheConnection)
     ASSERT_TRUE(connectTo(again, sim));
     SimClient second(again);
     EXPECT_EQ(second.query("SYST:COMM:NET:DHCP?"), "0");
-}
-
-TEST(SimOverTcp, LogsTrafficAndEndsCleanlyOnSigterm)
-{
-    QTemporaryDir dir;
-    const QString logPath = dir.filePath("sim.log");
-    SimProcess sim({"--log", logPath});
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    {
-        QTcpSocket socket;
-        ASSERT_TRUE(connectTo(socket, sim));
-        SimClient client(socket);
-        EXPECT_EQ(client.query("VOLT?"), "0.000");
-    }
-    sim.stop();
-
-    QFile log(logPath);
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    const QByteArray text = log.readAll();
-    EXPECT_TRUE(text.contains("tcp <- VOLT?\n"));
-    EXPECT_TRUE(text.contains("tcp -> 0.000\\r\\n\n"));
-    EXPECT_TRUE(text.trimmed().endsWith("sim -- stopped"));
 }
 
 TEST(SimCommandLine, RefusesBadOptionsWithAMessage)

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <sys/types.h>
 
 namespace dalto::testing {
 
@@ -61,15 +62,19 @@ bool SimProcess::isReady() const
     return !readyLine_.isEmpty() && process_.state() == QProcess::Running;
 }
 
-void SimProcess::stop()
+std::optional<int> SimProcess::stop(int signal)
 {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(3000);
+    if (process_.state() != QProcess::NotRunning) {
+        ::kill(static_cast<pid_t>(process_.processId()), signal);
+        if (!process_.waitForFinished(StopTimeoutMs)) {
+            process_.kill();
+            process_.waitForFinished(StopTimeoutMs);
+            return std::nullopt;
+        }
     }
+    if (process_.exitStatus() != QProcess::NormalExit)
+        return std::nullopt;
+    return process_.exitCode();
 }
 
 } // namespace dalto::testing

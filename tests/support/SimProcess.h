@@ -13,11 +13,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
+#include <optional>
+
 namespace dalto::testing {
 
 class SimProcess {
 public:
     static constexpr int StartTimeoutMs = 10000;
+    static constexpr int StopTimeoutMs = 3000;
 
     // Unless arguments contain "--tcp", "--tcp 127.0.0.1:0" is added, so every
     // simulator can also be inspected over TCP.
@@ -37,8 +41,9 @@ public:
     // Why the start failed, with what the simulator wrote to stderr.
     QString errorText() const { return error_; }
 
-    // SIGTERM, then a kill if it does not end within a few seconds.
-    void stop();
+    // Sends `signal`, then kills the simulator if it does not end within a few
+    // seconds. Returns its exit code; none when it crashed or had to be killed.
+    std::optional<int> stop(int signal = SIGTERM);
 
     // The simulator's path: DALTO_SIM, else "dalto-sim" beside the test binary.
     static QString executable();

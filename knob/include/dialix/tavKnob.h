@@ -1,5 +1,6 @@
 #pragma once
 
+#include <dialix/ComponentError.h>
 #include <dialix/dialix_export.h>
 
 #include <QColor>
@@ -44,6 +45,9 @@ public:
     // Shows a message to the user; replaceable so that hosts and tests can
     // capture what would be asked.
     using MessageBox = std::function<void(const QString& text, const QString& title)>;
+    // Receives the errors that an assignment made through Qt (a property
+    // written by name, a slot, a queued call) reports instead of throwing.
+    using ErrorHandler = std::function<void(const dialix::ComponentError& error)>;
 
     // A new instance with the defaults of a knob just dropped on a window.
     explicit tavKnob(QWidget* parent = nullptr);
@@ -57,17 +61,28 @@ public:
     // Refused: the lower end is always zero; tells the user so.
     void setMinimum(float minimum);
     bool slot() const { return m_slot; }
-    // Design time only: throws dialix::ComponentError 382 in user mode.
+    // Design time only: in user mode the property stays as it was and error
+    // 382 goes to the host (reportError), as for every assignment made
+    // through the meta-object system.
     void setSlot(bool slot);
+    // The same for a C++ caller that handles the refusal itself: throws
+    // dialix::ComponentError 382 in user mode.
+    void setSlotOrThrow(bool slot);
     int turns() const;
-    // Design time only; more than kMaxTurns is stored as kMaxTurns.
+    // Design time only, like Slot; more than kMaxTurns is stored as kMaxTurns.
     void setTurns(int turns);
+    void setTurnsOrThrow(int turns);
     float value() const;
     // Moves the knob if the value is in range; raises Change either way.
     void setValue(float value);
-    // Reading also repaints the knob.
+    // The colour drawn around the knob, a system colour resolved against the
+    // palette in force. Reading also repaints the knob.
     QColor backColor();
     void setBackColor(const QColor& colour);
+    // A stored colour code: 0x00BBGGRR, or 0x80000000 + index for a system
+    // colour, which is kept as such (0x8000000A is the active border).
+    void setBackColor(quint32 code);
+    quint32 backColorCode() const { return m_backColorCode; }
 
     Q_INVOKABLE QVariant SetPositionNoEvent(float vNewValue);
     Q_INVOKABLE void TransparentBlt();
@@ -79,6 +94,10 @@ public:
     void setUserMode(bool running) { m_userMode = running; }
 
     void setMessageBox(MessageBox show) { m_messageBox = std::move(show); }
+    // Without a handler a refusal is shown in a message box, as a component
+    // host shows a run-time error.
+    void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
+    void reportError(const dialix::ComponentError& error) const;
 
     // Stored design-time properties, matched by key without regard to case.
     void InitProperties();
@@ -99,12 +118,15 @@ signals:
     void BackColorChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void requireDesignTime() const;
+    void reportingErrors(const std::function<void()>& assign) const;
     void setBackColorCode(quint32 code);
+    void resolveBackColor();
     void fitSquare();
     void compose(float knobAngle, bool dragPen, bool withFrame);
     void redraw(float knobAngle, bool dragPen, bool withFrame);
@@ -130,4 +152,5 @@ private:
     // paint shows the last drawing as it is, drag frame included.
     bool m_surfaceStale = true;
     MessageBox m_messageBox;
+    ErrorHandler errorHandler_;
 };
