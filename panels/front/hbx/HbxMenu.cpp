@@ -209,6 +209,7 @@ void HbxMenu::enterCalibrationCode()
         fields_.MenuState = hbxstate::ScaleCalibration;
     fields_.EditValue = state_.PotValues[0];
     notice(fields_.MenuState, fields_.MenuItem, fields_.MenuMode);
+    RefreshMenuDisplay();
     // The read-outs keep updating while the calibration items are shown.
     host_.setInfoTimerEnabled(true);
 }
