@@ -97,6 +97,8 @@ void HbxMenu::cmdMem_Click()
 {
     if (fields_.RunState >= hbxrun::ArmedOn || fields_.MenuState >= hbxstate::Voltage)
         return;
+    // A number typed for a set point does not fit the one-digit memory display.
+    host_.setInputText(QString());
     fields_.EditValue = state_.DeviceState[5];
     fields_.EditFormat.clear();
     openMenu(hbxstate::MemoryRecall, hbxmode::None);
@@ -175,7 +177,7 @@ void HbxMenu::cmdEnter_Click()
                 host_.setLamp(LampSet::Config, fields_.MenuItem, entry->lit);
         }
     } else if (menuState == hbxstate::MemoryRecall || IsSetPointState(menuState)
-               || fields_.MenuMode == hbxmode::DirectEntry) {
+               || (menuState == hbxstate::Idle && fields_.MenuMode == hbxmode::DirectEntry)) {
         if (IsSetPointState(menuState))
             fields_.SetPointItem = menuState;
         ApplyEditValue(EditAction::Save);
@@ -360,6 +362,8 @@ bool HbxMenu::CheckDirectEntryTimeout()
         || !menu::IdleLongerThan(clock_.now(), fields_.MenuIdleSince, menu::MenuTimeoutSeconds))
         return false;
     ExitMenu();
+    // UP and DN may have moved the set point the knob shows.
+    host_.placeKnobs();
     return true;
 }
 
