@@ -13,6 +13,8 @@ namespace dalto::front::hbx {
 
 namespace {
 
+// MenuState runs 0..12; ITEM wraps past the last.
+constexpr int StateCount = 13;
 // First number of the notice when the panel leaves its menus.
 constexpr int LeftMenusNotice = 0;
 // The calibration access codes typed at the "CAL " prompt.
@@ -124,7 +126,7 @@ void HbxMenu::cmdItem_Click()
 void HbxMenu::itemAtMenuLevel()
 {
     host_.setInputText(QString());
-    int16_t next = int16_t((fields_.MenuState + 1) % 13);
+    int16_t next = int16_t((fields_.MenuState + 1) % StateCount);
     if (next == hbxstate::ScaleCalibration || next == 0)
         next = hbxstate::Voltage;
     // No configuration while the output is on, no calibration while it is armed.
@@ -181,8 +183,6 @@ void HbxMenu::cmdEnter_Click()
         if (IsSetPointState(menuState))
             fields_.SetPointItem = menuState;
         ApplyEditValue(EditAction::Save);
-        fields_.MenuMode = hbxmode::None;
-        fields_.TypeCode = NotTyping;
         RefreshMenuDisplay();
         ExitMenu();
         host_.placeKnobs();
