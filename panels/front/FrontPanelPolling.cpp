@@ -19,7 +19,6 @@ namespace {
 constexpr int PollInterval = 200;
 // The reply is kept in a fixed-width text, as the device's answer buffer is.
 constexpr int ReplyWidth = 100;
-constexpr double BlinkHalfPeriod = 0.35;
 } // namespace
 
 void frmKD::tmrInfo_Timer()
@@ -98,27 +97,6 @@ void frmKD::reportPollError(const QString& reply)
                                         QStringLiteral("Error: ") + OverflowDescription,
                                     QStringLiteral("DaltoPanel Error"), PromptButtons::Ok,
                                     PromptIcon::Critical);
-}
-
-void frmKD::PaintLamps()
-{
-    for (const auto& [key, lamp] : ModeLamps)
-        lamp->setColour(StatusBitsShown[size_t(lamp->tag())] ? LampColour::Green : LampColour::Off);
-    if (Lamp* standby = ModeLamps.find(QStringLiteral("6")))
-        standby->setColour(StatusBitsShown[statusbit::Standby] ? LampColour::Orange : LampColour::Off);
-    for (const auto& [key, lamp] : FaultLamps)
-        lamp->setColour(FaultBitsShown[size_t(lamp->tag())] ? LampColour::Red : LampColour::Off);
-    if (Lamp* remote = FaultLamps.last())
-        remote->setColour(FaultBitsShown[faultbit::Remote] ? LampColour::Green : LampColour::Off);
-}
-
-void frmKD::tmrFlash_Timer()
-{
-    const double now = clock().now();
-    if (now - lastBlink_ > BlinkHalfPeriod) {
-        fields().BlinkPhase = !fields().BlinkPhase;
-        lastBlink_ = now;
-    }
 }
 
 } // namespace dalto::front
