@@ -8,7 +8,7 @@ namespace dalto::front::menu {
 
 enum class ReadOut { Volt, Curr };          // txtVolt (left display), txtCurr (right)
 enum class LampGroup { SetPoint, Config };  // SetPointLamps, ConfigLamps
-enum class LampColour { Off, Green, Red, Orange };
+enum class LampColour { Off, Green, Red, Orange, Yellow };
 
 class FrontPanelMenuHost {
 public:
