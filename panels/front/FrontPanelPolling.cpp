@@ -52,7 +52,7 @@ void frmKD::tmrInfo_Timer()
                                 state().SimStatus, state().SimAlarms};
     const auto reading = ReadStatusReply(reply, stand);
     if (!reading) {
-        reportPollError(reply);
+        reportPollError(QStringLiteral("Error retrieving state information:"), reply, OverflowDescription);
         return;
     }
     StatusBitsShown = reading->statusBits;
@@ -85,18 +85,6 @@ void frmKD::showReadouts(const StatusReading& reading)
         menu_.ShowEditValue();
         break;
     }
-}
-
-void frmKD::reportPollError(const QString& reply)
-{
-    if (!fields().DebugMode)
-        return;
-    app().context().prompts.message(QStringLiteral("Error retrieving state information:\n") +
-                                        QStringLiteral("Command: ") + status::Live + QLatin1Char('\n') +
-                                        QStringLiteral("Response: ") + reply + QLatin1Char('\n') +
-                                        QStringLiteral("Error: ") + OverflowDescription,
-                                    QStringLiteral("DaltoPanel Error"), PromptButtons::Ok,
-                                    PromptIcon::Critical);
 }
 
 } // namespace dalto::front

@@ -236,10 +236,24 @@ void FrontPanelWindow::waitProcessingEvents(double seconds)
         clock().pump(PumpSliceMs);
 }
 
-void FrontPanelWindow::resumeInfoTimer()
+void FrontPanelWindow::SwitchTimer(QTimer& timer, bool on)
 {
-    if (!tmrInfo->isActive())
-        tmrInfo->start();
+    if (!on)
+        timer.stop();
+    else if (!timer.isActive())
+        timer.start();
+}
+
+void FrontPanelWindow::reportPollError(const QString& heading, const QString& reply,
+                                       const QString& description)
+{
+    if (!debugMode())
+        return;
+    app().context().prompts.message(heading + QLatin1Char('\n') + QStringLiteral("Command: ") + status::Live +
+                                        QLatin1Char('\n') + QStringLiteral("Response: ") + reply +
+                                        QLatin1Char('\n') + QStringLiteral("Error: ") + description,
+                                    QStringLiteral("DaltoPanel Error"), PromptButtons::Ok,
+                                    PromptIcon::Critical);
 }
 
 void FrontPanelWindow::knobScrolled(tavKnob* knob, menu::ReadOut display, const QString& format)
@@ -259,7 +273,7 @@ void FrontPanelWindow::knobChanged(tavKnob* knob, menu::ReadOut display, const Q
     state().DeviceState[size_t(index)] = value;
     state().DeviceStateSaved[size_t(index)] = value;
     update();
-    resumeInfoTimer();
+    SwitchTimer(*tmrInfo, true);
 }
 
 void FrontPanelWindow::cmdClearText_Click()

@@ -124,8 +124,12 @@ protected:
 
     // Waits, letting events (polls, blinking) run.
     void waitProcessingEvents(double seconds);
-    // Turns tmrInfo on without restarting a count already running.
-    void resumeInfoTimer();
+    // Switches timer on or off; switching a running timer on again does not
+    // restart its count.
+    static void SwitchTimer(QTimer& timer, bool on);
+    // A poll that failed: in debug mode only, a box naming the command, the reply
+    // and the error; otherwise silence (the next tick polls again).
+    void reportPollError(const QString& heading, const QString& reply, const QString& description);
 
     DeviceLink& link();
     SharedState& state();

@@ -251,11 +251,7 @@ void frmKD::placeKnobs()
 
 void frmKD::setMenuTimerEnabled(bool enabled)
 {
-    // Switching a running timer on again does not restart its count.
-    if (!enabled)
-        tmrMenu->stop();
-    else if (!tmrMenu->isActive())
-        tmrMenu->start();
+    SwitchTimer(*tmrMenu, enabled);
 }
 
 void frmKD::setMenuTimerInterval(int milliseconds)
@@ -265,10 +261,7 @@ void frmKD::setMenuTimerInterval(int milliseconds)
 
 void frmKD::setInfoTimerEnabled(bool enabled)
 {
-    if (enabled)
-        resumeInfoTimer();
-    else
-        tmrInfo->stop();
+    SwitchTimer(*tmrInfo, enabled);
 }
 
 void frmKD::poll()

@@ -137,7 +137,6 @@ private:
     void holdKeyUp();
     void arrowHeld(bool up);
     void showReadouts(const StatusReading& reading);
-    void reportPollError(const QString& reply);
     void buildCollections();
     void applyWindowHeight();
 
