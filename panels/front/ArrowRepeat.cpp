@@ -21,23 +21,23 @@ float StepFromFormat(const QString& format)
     return 1.0f;
 }
 
-int RepeatMultiplier(double delaySeconds, int menuState)
+int RepeatMultiplier(double delaySeconds, bool calibration)
 {
     if (delaySeconds >= SlowDelay)
         return 1;
     if (delaySeconds >= MediumDelay)
         return 3;
-    return menuState < 10 ? 13 : 3;
+    return calibration ? 3 : 13;
 }
 
-float ArrowRepeat::step(float value, const QString& format, bool up, int menuState)
+float ArrowRepeat::step(float value, const QString& format, bool up, bool calibration)
 {
     if (count_ > 30)
         delay_ = FastDelay;
     else if (count_ > 10)
         delay_ = MediumDelay;
     ++count_;
-    const float change = float(RepeatMultiplier(delay_, menuState)) * StepFromFormat(format);
+    const float change = float(RepeatMultiplier(delay_, calibration)) * StepFromFormat(format);
     const float moved = up ? value + change : value - change;
     return float(legacy::leadingNumber(legacy::format(moved, format)));
 }

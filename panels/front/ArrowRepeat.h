@@ -11,8 +11,8 @@ namespace dalto::front {
 float StepFromFormat(const QString& format);
 
 // Digits per step for a repeat delay (seconds). The fastest rate is gentler in
-// the calibration menu (menu state 10 and above), where the pots run 0..255.
-int RepeatMultiplier(double delaySeconds, int menuState);
+// the calibration menus, where the pots run 0..255.
+int RepeatMultiplier(double delaySeconds, bool calibration);
 
 // The repeat of one held key.
 class ArrowRepeat {
@@ -20,7 +20,7 @@ public:
     // Seconds to wait after the step that is about to be made.
     double delay() const { return delay_; }
     // The value after one more step up or down, rounded to the format.
-    float step(float value, const QString& format, bool up, int menuState);
+    float step(float value, const QString& format, bool up, bool calibration);
 
 private:
     int count_ = 0;

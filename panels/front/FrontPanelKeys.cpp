@@ -166,7 +166,7 @@ void frmKD::arrowHeld(bool up)
     s.ButtonHeld = true;
     link().WriteDevice(QStringLiteral("<>IGN 1"), f.DebugMode);
     while (self && s.ButtonHeld) {
-        f.EditValue = repeat.step(f.EditValue, f.EditFormat, up, f.MenuState);
+        f.EditValue = repeat.step(f.EditValue, f.EditFormat, up, f.MenuState >= ms::Calibration);
         menu_.ApplyEditValue(up ? menu::EditAction::Up : menu::EditAction::Dn);
         menu_.ShowEditValue();
         menu_.NoteKeyAction();

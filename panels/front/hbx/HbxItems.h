@@ -4,6 +4,7 @@
 
 #include "HbxMenuHost.h"
 #include "panels/front/StatusBits.h"
+#include "panels/front/menu/MenuItems.h"
 
 #include <QString>
 #include <cstdint>
@@ -34,6 +35,9 @@ QString HbxSetPointFormat(const HbxSetPoint& point, const SharedState& state);
 inline constexpr int16_t ConfigItemCount = 8;
 // The item after item in the walk 0, 1, 2, 7, 0.
 int16_t NextHbxConfigItem(int16_t item);
+// A switchable item's command, status bit and lamp colour (its lamp is
+// ConfigLamps key item); null for the indicator positions 3..6 and NoItem.
+const menu::ConfigItem* FindHbxConfigItem(int16_t item);
 
 // Calibration items: 0..4 the pots; 5 the versions; in pot calibration 6 "def"
 // and 7 "rEt"; in scale calibration 6 and 7 the full scales and 8 "rEt".

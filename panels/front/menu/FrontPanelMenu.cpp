@@ -1,6 +1,7 @@
 #include "FrontPanelMenu.h"
 
 #include "MenuItems.h"
+#include "MenuTimeouts.h"
 #include "core/AppContext.h"
 #include "link/DeviceLink.h"
 #include "protocol/DeviceSettings.h"
@@ -359,7 +360,7 @@ void FrontPanelMenu::tmrMenu_Timer()
         }
     }
     RefreshMenuDisplay();
-    const bool idle = clock_.now() - fields_.MenuIdleSince > 10;
+    const bool idle = IdleLongerThan(clock_.now(), fields_.MenuIdleSince, MenuTimeoutSeconds);
     if (fields_.MenuItem == NoItem && idle) {
         ClearKeyAction();
     } else if (fields_.MenuState == menustate::Config && idle) {
@@ -370,7 +371,8 @@ void FrontPanelMenu::tmrMenu_Timer()
 
 bool FrontPanelMenu::CheckCalibrationTimeout()
 {
-    if (fields_.MenuState < menustate::Calibration || clock_.now() - fields_.CalIdleSince <= 60)
+    if (fields_.MenuState < menustate::Calibration
+        || !IdleLongerThan(clock_.now(), fields_.CalIdleSince, CalibrationTimeoutSeconds))
         return false;
     ExitMenu();
     ClearKeyAction();

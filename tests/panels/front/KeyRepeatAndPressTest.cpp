@@ -16,23 +16,23 @@ TEST(ArrowRepeat, StepsAndMultipliersByFormatAndMenu)
     EXPECT_FLOAT_EQ(StepFromFormat("0.000"), 0.00101f);
     EXPECT_FLOAT_EQ(StepFromFormat("0."), 1.0f);
     EXPECT_FLOAT_EQ(StepFromFormat("0"), 1.0f);
-    EXPECT_EQ(RepeatMultiplier(0.1, 9), 13);
-    EXPECT_EQ(RepeatMultiplier(0.1, 10), 3);
+    EXPECT_EQ(RepeatMultiplier(0.1, false), 13);
+    EXPECT_EQ(RepeatMultiplier(0.1, true), 3);
 
     ArrowRepeat repeat;
-    EXPECT_EQ(repeat.step(128, "0", false, 10), 127.0f);
+    EXPECT_EQ(repeat.step(128, "0", false, true), 127.0f);
 }
 
 // Eleven single steps, then threefold from the 12th, then thirteenfold from the 32nd.
 TEST(ArrowRepeat, SpeedsUpExactlyAfterTenAndAfterThirtySteps)
 {
-    EXPECT_EQ(RepeatMultiplier(0.25, 9), 1);
-    EXPECT_EQ(RepeatMultiplier(0.15, 9), 3);
+    EXPECT_EQ(RepeatMultiplier(0.25, false), 1);
+    EXPECT_EQ(RepeatMultiplier(0.15, false), 3);
     ArrowRepeat repeat;
     float value = 0;
     std::vector<float> changes;
     for (int k = 0; k < 33; ++k) {
-        const float next = repeat.step(value, "0", true, 9);
+        const float next = repeat.step(value, "0", true, false);
         changes.push_back(next - value);
         value = next;
     }

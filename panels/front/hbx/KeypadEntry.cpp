@@ -1,0 +1,57 @@
+#include "KeypadEntry.h"
+
+#include "core/LegacyNumbers.h"
+
+namespace dalto::front::hbx {
+
+namespace {
+
+const QChar Point = QLatin1Char('.');
+constexpr qsizetype WholeDigits = 4;
+constexpr qsizetype WithPoint = 5;
+
+bool isDigit(QChar key)
+{
+    return key >= QLatin1Char('0') && key <= QLatin1Char('9');
+}
+
+// The display keeps its width: the oldest characters are pushed out.
+QString pushedOut(const QString& text)
+{
+    if (!text.contains(Point)) {
+        if (text.size() <= WholeDigits)
+            return text;
+        return legacy::format(legacy::leadingNumber(text.right(WholeDigits)), QStringLiteral("0"));
+    }
+    if (text.size() <= WithPoint)
+        return text;
+    const QString kept = text.right(WithPoint);
+    if (!kept.startsWith(Point))
+        return kept;
+    return kept.mid(1, 1) + Point + kept.mid(2);
+}
+
+} // namespace
+
+KeypadText ApplyKeypadRules(const QString& text, bool memoryRecall)
+{
+    if (text.isEmpty())
+        return {};
+    const QChar key = text.back();
+    const QString before = text.chopped(1);
+    if (!isDigit(key) && !(key == Point && !before.contains(Point)))
+        return {before, false, false};
+    const bool point = key == Point;
+    if (memoryRecall)
+        return {point ? before : QString(key), true, point};
+    if (text == Point)
+        return {QStringLiteral("0."), true, true};
+    return {pushedOut(text), true, point};
+}
+
+float EntryValue(const QString& text)
+{
+    return float(legacy::leadingNumber(text));
+}
+
+} // namespace dalto::front::hbx
