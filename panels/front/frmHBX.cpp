@@ -9,6 +9,7 @@
 #include "app/WindowNames.h"
 #include "core/Configuration.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,7 +42,6 @@ void frmHBX::connectKeys()
     // Only what the user types runs the keypad rules; the engine's own rewrites
     // of the display do not.
     connect(txtInput, &QLineEdit::textEdited, this, [this] { menu_.txtInput_Change(); });
-    connect(txtInput, &QLineEdit::returnPressed, this, [this] { menu_.cmdEnter_Click(); });
 
     const std::pair<QPushButton*, void (hbx::HbxMenu::*)()> clicks[] = {
         {cmdMenu, &hbx::HbxMenu::cmdMenu_Click},   {cmdItem, &hbx::HbxMenu::cmdItem_Click},
@@ -133,16 +133,19 @@ LampColour frmHBX::litModeColour(const QString& key) const
 
 void frmHBX::keyPressEvent(QKeyEvent* event)
 {
+    // Enter comes here also from txtInput, which lets it pass on.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        menu_.cmdEnter_Click();
+        return;
+    }
     const QString text = event->text();
-    const bool keypad = (text.size() == 1 && (text[0].isDigit() || text[0] == QLatin1Char('.'))) ||
-                        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!keypad || txtInput->hasFocus()) {
+    if (text.size() != 1 || !(text[0].isDigit() || text[0] == QLatin1Char('.'))) {
         FrontPanelWindow::keyPressEvent(event);
         return;
     }
     txtInput->setFocus();
-    QKeyEvent forwarded(event->type(), event->key(), event->modifiers(), text);
-    QCoreApplication::sendEvent(txtInput, &forwarded);
+    QKeyEvent typed(event->type(), event->key(), event->modifiers(), text);
+    QCoreApplication::sendEvent(txtInput, &typed);
 }
 
 // HbxMenuHost

@@ -95,7 +95,8 @@ protected:
     bool debugMode() const override { return menu_.fields().DebugMode; }
     bool& blinkPhase() override { return menu_.fields().BlinkPhase; }
     LampColour litModeColour(const QString& key) const override;
-    // Digits, "." and Enter typed anywhere on the panel go to the entry display.
+    // Digits and "." typed anywhere on the panel go to the entry display; Enter
+    // is the ENTER key.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
