@@ -76,9 +76,14 @@ StatusProtocolResult handleStatusProtocol(Device& device, const QString& line)
     if (word == u"RST")
         return {scpi_error::None, std::nullopt, true};
     if (word == u"CLR") {
-        // "<>CLR 0": the program's panel has closed; the supply returns to local.
-        if (scpi::toInteger(argument) == 0)
+        const auto stage = scpi::toInteger(argument);
+        // "<>CLR 0": the program's panel has closed (or its CLEAR key was let go);
+        // the supply returns to local. "<>CLR 1" only announces a long press;
+        // "<>CLR 2", the key held on for ten seconds, wipes the stored settings.
+        if (stage == 0)
             device.supply.setRemote(false);
+        else if (stage == 2)
+            device.supply.clearMemories();
         return {};
     }
     if (word == u"CHG" || word == u"IGN" || word == u"TYP" || word == u"PRO")

@@ -17,8 +17,7 @@ SupplyModel::SupplyModel(Calibration& calibration, double loadOhms)
     : calibration_(calibration)
     , loadOhms_(loadOhms)
 {
-    settings_ = defaults();
-    memories_.fill(settings_);
+    clearMemories();
 }
 
 SupplySettings SupplyModel::defaults() const
@@ -185,6 +184,13 @@ int SupplyModel::recall(int memory)
     memory_ = memory;
     checkTrips();
     return scpi_error::None;
+}
+
+void SupplyModel::clearMemories()
+{
+    settings_ = defaults();
+    memories_.fill(settings_);
+    memory_ = 0;
 }
 
 int SupplyModel::setLoadOhms(double ohms)

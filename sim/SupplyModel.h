@@ -93,6 +93,9 @@ public:
     int save(int memory);
     int recall(int memory);
     int memoryNumber() const { return memory_; }
+    // All memories and the present settings back to their power-on values,
+    // memory number 0: what a long CLEAR press on the keypad supply does.
+    void clearMemories();
 
     void setRemoteSense(bool on) { setStatusFlag(status_bit::RemoteSense, on); }
     void setInternalControl(bool on) { setStatusFlag(status_bit::InternalControl, on); }

@@ -66,6 +66,16 @@ TEST_F(CommandProcessorTest, NoticesAreSilentAndUnknownWordsQueueErrors)
     EXPECT_EQ(nextError(), "0,\"No error\"");
 }
 
+TEST_F(CommandProcessorTest, LongClearPressWipesTheMemoriesOnlyAtItsSecondStage)
+{
+    send("VOLT 5;PER 2;VOLT:PROT 12;*SAV 4");
+    send("<>CLR 1");
+    EXPECT_EQ(send("<>ALL"), "1388,0,2EE0,1ADB0,7D0,4,12C0");
+    send("<>CLR 2");
+    EXPECT_EQ(send("<>ALL"), "0,0,4074,1ADB0,0,0,12C0");
+    EXPECT_EQ(send("*RCL 4;VOLT?;PER?"), "0.000;0");
+}
+
 TEST_F(CommandProcessorTest, RemoteBitFollowsTheClientUntilThePanelCloses)
 {
     send("*IDN?");

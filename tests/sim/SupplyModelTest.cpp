@@ -107,6 +107,20 @@ TEST_F(SupplyModelTest, MemoriesKeepSetPointsTripsAndPeriod)
     EXPECT_DOUBLE_EQ(supply.settings().voltage, 0.0);
 }
 
+TEST_F(SupplyModelTest, ArmedBitSurvivesStartEndsWithStopAndIsRefusedWhileOn)
+{
+    ASSERT_EQ(supply.setArmed(true), 0);
+    ASSERT_EQ(supply.start(), 0);
+    const uint32_t armedAndOn = status_bit::Armed | status_bit::OutputOn;
+    EXPECT_EQ(supply.statusWord() & armedAndOn, armedAndOn);
+    supply.stop();
+    EXPECT_FALSE(supply.statusWord() & status_bit::Armed);
+
+    ASSERT_EQ(supply.start(), 0);
+    EXPECT_EQ(supply.setArmed(true), scpi_error::SettingsConflict);
+    EXPECT_FALSE(supply.statusWord() & status_bit::Armed);
+}
+
 TEST_F(SupplyModelTest, TriggerAppliesTriggeredLevelsOnlyWhenInitiated)
 {
     supply.setTriggeredVoltage(6.0);

@@ -68,6 +68,39 @@ TEST(SimOverTcp, NoticesGetNoReplyAndErrorsReachTheRegisters)
     EXPECT_EQ(client.query("*ESR?"), "32");
 }
 
+// The exchange of the keypad panel: memory, arming, its settings and notices.
+TEST(SimOverTcp, AnswersTheHbxKeypadPanel)
+{
+    SimProcess sim({"--model", "HBX"});
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    QTcpSocket socket;
+    ASSERT_TRUE(connectTo(socket, sim));
+    SimClient client(socket);
+
+    EXPECT_TRUE(client.query("*IDN?").startsWith("DALTO,HBX "));
+    for (const char* line : {"<>CHG 4,-1,0", "<>TYP 1", "MEM 7", "<>TYP -1", "<>CHG 0,-1,0", "OUTP:Arm 1"})
+        client.send(line);
+    EXPECT_EQ(client.query("OUTP:Arm?"), "1");
+    for (const char* line : {"VOLT 5", "CURR 1", "VOLT:PROT 12", "CURR:PROT 50", "PER 3", "CONF:INTE 1"})
+        client.send(line);
+    client.send("OUTP:START");
+    // Armed (bit 0) and on, interlock (bit 2), memory 7 in the fifth field.
+    EXPECT_EQ(client.query("<>STA"), "1388,1F4,18D,200,7");
+    client.send("OUTP:STOP");
+    EXPECT_EQ(client.query("<>STA"), "0,0,4C,200,7");
+
+    client.send("OUTP:START");
+    client.send("OUTP:Arm 1");
+    EXPECT_EQ(client.query("SYST:ERR?"), "-221,\"Settings conflict\"");
+    for (const char* line : {"<>IGN 1", "<>IGN 0", "<>CLR 1", "<>CLR 0"})
+        client.send(line);
+    client.send("SIM:FAUL 32");
+    // The fuse fault (bit 5) latches and switches the output off.
+    EXPECT_EQ(client.query("<>STA"), "0,0,84C,2A0,7");
+    EXPECT_EQ(client.query("<>ALL"), "1388,3E8,2EE0,C350,BB8,7,12C0");
+    EXPECT_EQ(client.query("SYST:ERR?"), "0,\"No error\"");
+}
+
 TEST(SimOverTcp, SurvivesFloodsBinaryAndOverLongLines)
 {
     SimProcess sim;
