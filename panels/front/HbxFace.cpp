@@ -39,7 +39,6 @@ QVBoxLayout* LampColumn(std::initializer_list<Lamp*> lamps)
     column->setSpacing(4);
     for (Lamp* lamp : lamps)
         column->addWidget(lamp);
-    column->addStretch();
     return column;
 }
 
@@ -145,7 +144,6 @@ QWidget* frmHBX::buildLampFrame()
         faults->addWidget(addLamp(lblErrors, index, QString::fromLatin1(caption), index), at / 2, at % 2);
         ++at;
     }
-    faults->setRowStretch(3, 1);
     row->addSpacing(CaptionRoom / 2);
     row->addLayout(faults);
     return fraButtons;
