@@ -14,6 +14,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>

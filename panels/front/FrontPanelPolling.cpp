@@ -10,6 +10,7 @@
 #include "protocol/StatusProtocol.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <dialix/tavKnob.h>
 

@@ -213,10 +213,13 @@ void FrontPanelWindow::PaintLamps()
 {
     for (const auto& [key, lamp] : ModeLamps)
         lamp->setColour(StatusBitsShown[size_t(lamp->tag())] ? litModeColour(key) : LampColour::Off);
-    for (const auto& [key, lamp] : FaultLamps)
-        lamp->setColour(FaultBitsShown[size_t(lamp->tag())] ? LampColour::Red : LampColour::Off);
-    if (Lamp* remote = FaultLamps.last())
-        remote->setColour(FaultBitsShown[faultbit::Remote] ? LampColour::Green : LampColour::Off);
+    // Each lamp is set once per poll: the last fault lamp (REMOTE) is lit green,
+    // and a lamp set red and then green again would be restyled twice a tick.
+    const Lamp* remote = FaultLamps.last();
+    for (const auto& [key, lamp] : FaultLamps) {
+        const LampColour lit = lamp == remote ? LampColour::Green : LampColour::Red;
+        lamp->setColour(FaultBitsShown[size_t(lamp->tag())] ? lit : LampColour::Off);
+    }
 }
 
 void FrontPanelWindow::tmrFlash_Timer()

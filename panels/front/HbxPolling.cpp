@@ -96,9 +96,11 @@ void frmHBX::showReadouts(const StatusReading& reading)
     txtVolt->setText(legacy::format(reading.voltage, s.VoltFormat));
     txtCurr->setText(legacy::format(reading.current, s.CurrFormat));
     menu_.ShowMemory(reading.field4);
+    // Idle shows no menu; refreshing it would only repaint the whole panel five
+    // times a second.
     if (f.MenuMode == hbx::hbxmode::DirectEntry)
         blinkTypedSetPoint();
-    else
+    else if (f.MenuState != hbx::hbxstate::Idle)
         menu_.RefreshMenuDisplay();
 }
 
