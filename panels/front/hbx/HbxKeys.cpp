@@ -115,6 +115,8 @@ void HbxMenu::cmdStop_Click()
 
 void HbxMenu::cmdDsply_MouseDown()
 {
+    if (fields_.MenuState == hbxstate::DisplayHeld)
+        return;
     host_.setInfoTimerEnabled(false);
     host_.setMenuTimerEnabled(false);
     fields_.SavedState = fields_.MenuState;
@@ -251,6 +253,10 @@ void HbxMenu::clearHeldLoop()
         }
         clock_.pump(PumpSliceMs);
     }
+    // Let go after the first notice: the menu that is still open gets its
+    // display and its time-out back.
+    if (*alive && firstSent && fields_.MenuState >= hbxstate::MemoryRecall)
+        host_.setMenuTimerEnabled(true);
 }
 
 void HbxMenu::cmdClear_MouseUp()

@@ -13,6 +13,8 @@ namespace dalto::front::hbx {
 
 namespace {
 
+// MenuState runs 0..12; ITEM wraps past the last.
+constexpr int StateCount = 13;
 // First number of the notice when the panel leaves its menus.
 constexpr int LeftMenusNotice = 0;
 // The calibration access codes typed at the "CAL " prompt.
@@ -97,6 +99,8 @@ void HbxMenu::cmdMem_Click()
 {
     if (fields_.RunState >= hbxrun::ArmedOn || fields_.MenuState >= hbxstate::Voltage)
         return;
+    // A number typed for a set point does not fit the one-digit memory display.
+    host_.setInputText(QString());
     fields_.EditValue = state_.DeviceState[5];
     fields_.EditFormat.clear();
     openMenu(hbxstate::MemoryRecall, hbxmode::None);
@@ -122,7 +126,7 @@ void HbxMenu::cmdItem_Click()
 void HbxMenu::itemAtMenuLevel()
 {
     host_.setInputText(QString());
-    int16_t next = int16_t((fields_.MenuState + 1) % 13);
+    int16_t next = int16_t((fields_.MenuState + 1) % StateCount);
     if (next == hbxstate::ScaleCalibration || next == 0)
         next = hbxstate::Voltage;
     // No configuration while the output is on, no calibration while it is armed.
@@ -175,12 +179,10 @@ void HbxMenu::cmdEnter_Click()
                 host_.setLamp(LampSet::Config, fields_.MenuItem, entry->lit);
         }
     } else if (menuState == hbxstate::MemoryRecall || IsSetPointState(menuState)
-               || fields_.MenuMode == hbxmode::DirectEntry) {
+               || (menuState == hbxstate::Idle && fields_.MenuMode == hbxmode::DirectEntry)) {
         if (IsSetPointState(menuState))
             fields_.SetPointItem = menuState;
         ApplyEditValue(EditAction::Save);
-        fields_.MenuMode = hbxmode::None;
-        fields_.TypeCode = NotTyping;
         RefreshMenuDisplay();
         ExitMenu();
         host_.placeKnobs();
@@ -209,6 +211,7 @@ void HbxMenu::enterCalibrationCode()
         fields_.MenuState = hbxstate::ScaleCalibration;
     fields_.EditValue = state_.PotValues[0];
     notice(fields_.MenuState, fields_.MenuItem, fields_.MenuMode);
+    RefreshMenuDisplay();
     // The read-outs keep updating while the calibration items are shown.
     host_.setInfoTimerEnabled(true);
 }
@@ -359,6 +362,8 @@ bool HbxMenu::CheckDirectEntryTimeout()
         || !menu::IdleLongerThan(clock_.now(), fields_.MenuIdleSince, menu::MenuTimeoutSeconds))
         return false;
     ExitMenu();
+    // UP and DN may have moved the set point the knob shows.
+    host_.placeKnobs();
     return true;
 }
 

@@ -19,7 +19,9 @@
 //   Form_Load                   -> ExitMenu()
 //   tmrInfo_Timer, first steps  -> CheckCalibrationTimeout(), CheckDirectEntryTimeout()
 //   tmrInfo_Timer, read-outs    -> ShowMemory(field 4); RefreshMenuDisplay() outside
-//                                  DISPLAY held and direct entry
+//                                  DISPLAY held and direct entry; in direct entry
+//                                  the blinking lamp is FindHbxSetPoint(SetPointItem)->lamp
+//   tmrInfo_Timer, run state    -> fields().RunState = HbxRunState(...)
 //
 // UP, DN and CLEAR are held keys: their MouseDown handlers return only when the
 // key is let go (or, for CLEAR, when the long press ends by itself), letting
