@@ -1,14 +1,15 @@
-// The KD panel polling dalto-sim over TCP loopback: the CPU one poll tick costs
-// (exchange, decode, lamps, read-outs), the same tick without a supply (decode
-// and painting alone), and the program's CPU share while the panel's own timer
-// polls every 200 ms for 20 s.
+// The KD and HBX panels polling dalto-sim (of their series) over TCP loopback:
+// the CPU one poll tick costs (exchange, decode, lamps, read-outs), the same tick
+// without a supply (decode and painting alone), and the program's CPU share while
+// the panel's own timer polls every 200 ms for 20 s.
 #include "app/Application.h"
 #include "app/PanelCatalog.h"
-#include "panels/front/frmKD.h"
+#include "panels/front/FrontPanelWindow.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,14 +44,14 @@ double ProcessCpuSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// dalto-sim beside this program, and the program started against it with the
-// KD panel shown.
+// dalto-sim of one series ("KD", "HBX") beside this program, and the program
+// started against it with that series' panel shown.
 class PanelOnSimulator {
 public:
-    PanelOnSimulator()
+    explicit PanelOnSimulator(const QString& model)
     {
         sim_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dalto-sim"),
-                   {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0")});
+                   {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--model"), model});
         if (!sim_.waitForReadyRead(10000))
             return;
         const auto match = QRegularExpression(QStringLiteral("tcp [^ ,]+:(\\d+)"))
@@ -64,12 +65,13 @@ public:
         config.write(QString::fromUtf8(shipped.readAll())
                          .replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
                                   QStringLiteral("Comm=TCP/IP\nAddress=127.0.0.1\nPort=") + match.captured(1))
+                         .replace(QStringLiteral("Type=KD Series"), QStringLiteral("Type=%1 Series").arg(model))
                          .toUtf8());
         config.close();
         app_ = std::make_unique<Application>(clock_, prompts_, Paths(dir_.path(), config.fileName(), dir_.path()));
         registerProgramPanels(*app_);
         app_->start();
-        panel_ = qobject_cast<front::frmKD*>(app_->currentPanel());
+        panel_ = qobject_cast<front::FrontPanelWindow*>(app_->currentPanel());
     }
     ~PanelOnSimulator()
     {
@@ -78,7 +80,7 @@ public:
         sim_.waitForFinished(3000);
     }
 
-    front::frmKD* panel() const { return panel_; }
+    front::FrontPanelWindow* panel() const { return panel_; }
     Application& app() { return *app_; }
 
 private:
@@ -87,14 +89,14 @@ private:
     SteadyClock clock_;
     UnattendedPrompts prompts_;
     std::unique_ptr<Application> app_;
-    front::frmKD* panel_ = nullptr;
+    front::FrontPanelWindow* panel_ = nullptr;
 };
 
-void BM_PollTickAgainstSimulator(benchmark::State& state)
+void BM_PollTickAgainstSimulator(benchmark::State& state, const char* model)
 {
-    PanelOnSimulator rig;
+    PanelOnSimulator rig(QString::fromLatin1(model));
     if (!rig.panel()) {
-        state.SkipWithError("the KD panel did not open against dalto-sim");
+        state.SkipWithError("the panel did not open against dalto-sim");
         return;
     }
     rig.panel()->tmrInfo->stop();
@@ -103,29 +105,31 @@ void BM_PollTickAgainstSimulator(benchmark::State& state)
     if (rig.app().state().BusCode != 2)
         state.SkipWithError("the link left TCP/IP");
 }
-BENCHMARK(BM_PollTickAgainstSimulator)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_PollTickAgainstSimulator, KD, "KD")->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_PollTickAgainstSimulator, HBX, "HBX")->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
-void BM_PollTickWithoutSupply(benchmark::State& state)
+void BM_PollTickWithoutSupply(benchmark::State& state, const char* model)
 {
-    PanelOnSimulator rig;
+    PanelOnSimulator rig(QString::fromLatin1(model));
     if (!rig.panel()) {
-        state.SkipWithError("the KD panel did not open against dalto-sim");
+        state.SkipWithError("the panel did not open against dalto-sim");
         return;
     }
     rig.panel()->tmrInfo->stop();
-    rig.panel()->cmdStart_Click();
+    rig.panel()->findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
     rig.panel()->tmrInfo->stop();
     rig.app().state().BusCode = 5;
     for (auto _ : state)
         rig.panel()->tmrInfo_Timer();
 }
-BENCHMARK(BM_PollTickWithoutSupply)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_PollTickWithoutSupply, KD, "KD")->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_PollTickWithoutSupply, HBX, "HBX")->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
-void BM_PollingForTwentySeconds(benchmark::State& state)
+void BM_PollingForTwentySeconds(benchmark::State& state, const char* model)
 {
-    PanelOnSimulator rig;
+    PanelOnSimulator rig(QString::fromLatin1(model));
     if (!rig.panel()) {
-        state.SkipWithError("the KD panel did not open against dalto-sim");
+        state.SkipWithError("the panel did not open against dalto-sim");
         return;
     }
     int ticks = 0;
@@ -141,8 +145,10 @@ void BM_PollingForTwentySeconds(benchmark::State& state)
     const double percent = 100.0 * cpu / (20.0 * double(state.iterations()));
     state.counters["cpu_percent_of_core"] = percent;
     state.counters["polls"] = double(ticks) / double(state.iterations());
-    std::printf("Polling dalto-sim for 20 s: %d polls, %.3f s CPU = %.2f %% of one core\n", ticks, cpu, percent);
+    std::printf("%s panel polling dalto-sim for 20 s: %d polls, %.3f s CPU = %.2f %% of one core\n", model, ticks,
+                cpu, percent);
 }
-BENCHMARK(BM_PollingForTwentySeconds)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK_CAPTURE(BM_PollingForTwentySeconds, KD, "KD")->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK_CAPTURE(BM_PollingForTwentySeconds, HBX, "HBX")->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 } // namespace

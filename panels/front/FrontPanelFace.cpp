@@ -1,11 +1,10 @@
-// The controls of the front panel and their places: read-outs with their control
-// lamps, the lamp groups, the knobs, the keys grouped as on the device, START and
-// STOP, and the transcript below the face (shown in debug mode).
+// The controls of the KD, MW and HB panels and their places: read-outs with their
+// control lamps, the lamp groups, the knobs, the keys grouped as on the device,
+// START and STOP, and the transcript below the face (shown in debug mode).
 #include "frmKD.h"
 
+#include "FrontPanelControls.h"
 #include "FrontPanelStyle.h"
-#include "app/PanelMenus.h"
-#include "app/TranscriptBox.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -14,125 +13,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <dialix/PropertyBag.h>
 #include <dialix/tavKnob.h>
 
 namespace dalto::front {
-
-namespace {
-
-constexpr int KnobSize = 96;
-
-template <typename W>
-W* Named(W* widget, const QString& name, const QString& accessible)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessible);
-    return widget;
-}
-
-QLabel* Caption(const QString& name, const QString& text, bool group = false)
-{
-    auto* label = Named(new QLabel(text), name, text);
-    label->setAlignment(Qt::AlignCenter);
-    if (group)
-        label->setProperty("caption", "group");
-    return label;
-}
-
-QPushButton* Key(const QString& name, const QString& text, const QString& accessible)
-{
-    auto* key = Named(new QPushButton(text), name, accessible);
-    key->setAutoDefault(false);
-    return key;
-}
-
-QFrame* Plate(const QString& name = QString())
-{
-    auto* plate = new QFrame;
-    if (!name.isEmpty())
-        plate->setObjectName(name);
-    plate->setProperty("plate", true);
-    return plate;
-}
-
-QLineEdit* ReadOutBox(const QString& name, const QString& accessible)
-{
-    auto* box = Named(new QLineEdit(QStringLiteral("0.0")), name, accessible);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return box;
-}
-
-// A key with its caption printed above it, as on the device.
-QVBoxLayout* Captioned(QLabel* caption, QPushButton* key)
-{
-    auto* column = new QVBoxLayout;
-    column->setSpacing(2);
-    column->addWidget(caption);
-    column->addWidget(key);
-    return column;
-}
-
-} // namespace
-
-Lamp* frmKD::addLamp(std::map<int, Lamp*>& array, int index, const QString& caption, int tag)
-{
-    const QString arrayName = &array == &lblStatus ? QStringLiteral("lblStatus")
-                              : &array == &lblErrors ? QStringLiteral("lblErrors")
-                                                     : QStringLiteral("lblDisabled");
-    auto* lamp = new Lamp(caption, tag);
-    lamp->setObjectName(QStringLiteral("%1(%2)").arg(arrayName).arg(index));
-    array[index] = lamp;
-    return lamp;
-}
-
-tavKnob* frmKD::makeKnob(const QString& name, const QString& caption, const KnobDesign& design)
-{
-    auto* knob = Named(new tavKnob, name, caption);
-    dialix::PropertyBag stored;
-    stored.write(QStringLiteral("Max"), 100);
-    stored.write(QStringLiteral("Turns"), design.turns);
-    stored.write(QStringLiteral("Slot"), design.slot);
-    knob->ReadProperties(stored);
-    knob->setUserMode(true);
-    knob->setFixedSize(KnobSize, KnobSize);
-    return knob;
-}
-
-void frmKD::addKnob(tavKnob* knob, const QString& caption)
-{
-    auto* column = new QVBoxLayout;
-    column->addWidget(knob, 0, Qt::AlignHCenter);
-    column->addWidget(Caption(knob->objectName() + QStringLiteral("Caption"), caption));
-    knobRow_->addLayout(column);
-}
 
 void frmKD::buildFace()
 {
     const bool hb = series_ == PanelSeries::HB;
     const bool groupCaptions = series_ != PanelSeries::KD;
-    setWindowTitle(QStringLiteral("Virtual Control Panel"));
 
     auto* face = new QFrame;
     face->setObjectName(QStringLiteral("face"));
     face->setStyleSheet(FrontPanelStyleSheet());
     face->setAutoFillBackground(true);
 
-    // Title: product name and maker's logo.
-    fraTitle = Plate(QStringLiteral("fraTitle"));
-    pctName = Named(new QLabel, QStringLiteral("pctName"), QStringLiteral("Product name"));
-    (new QHBoxLayout(fraTitle))->addWidget(pctName);
-    pctLogo = Named(new QLabel, QStringLiteral("pctLogo"), QStringLiteral("Logo"));
-    auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(fraTitle);
-    titleRow->addStretch();
-    titleRow->addWidget(pctLogo);
-
     // Read-outs, each with the lamp that says which quantity is in control.
-    txtVolt = ReadOutBox(QStringLiteral("txtVolt"), QStringLiteral("DC voltage read-out"));
-    txtCurr = ReadOutBox(QStringLiteral("txtCurr"), QStringLiteral("DC current read-out"));
     Label1 = Caption(QStringLiteral("Label1"), QStringLiteral("DC VOLTAGE"));
     Label2 = Caption(QStringLiteral("Label2"), QStringLiteral("DC CURRENT"));
     addLamp(lblStatus, 8, QStringLiteral("CTL"), 8)->setAccessibleName(QStringLiteral("Voltage CTL"));
@@ -180,15 +75,6 @@ void frmKD::buildFace()
         ++alarm;
     }
     lampGrid->addLayout(alarmLamps_, 0, 2, row, 1);
-
-    // Knobs.
-    fraKnobs = Plate(QStringLiteral("fraKnobs"));
-    fraKnobs->setAutoFillBackground(true);
-    knbVolt = makeKnob(QStringLiteral("knbVolt"), QStringLiteral("Voltage knob"), SetPointKnob);
-    knbCurr = makeKnob(QStringLiteral("knbCurr"), QStringLiteral("Current knob"), SetPointKnob);
-    knobRow_ = new QHBoxLayout(fraKnobs);
-    addKnob(knbVolt, QStringLiteral("VOLTAGE"));
-    addKnob(knbCurr, QStringLiteral("CURRENT"));
 
     // Keys: set points, menu, hold (or arrows while editing).
     cmdVolt = Key(QStringLiteral("cmdVolt"), QStringLiteral("VOLTAGE"), QStringLiteral("VOLTAGE"));
@@ -258,32 +144,12 @@ void frmKD::buildFace()
     keys->addWidget(fraStart);
 
     auto* faceLayout = new QVBoxLayout(face);
-    faceLayout->addLayout(titleRow);
+    faceLayout->addLayout(titleRow());
     faceLayout->addLayout(upper);
     faceLayout->addLayout(keys);
     faceLayout->addStretch();
 
-    // The transcript, below the face.
-    rtbTranx = new TranscriptBox;
-    rtbTranx->setAccessibleName(QStringLiteral("Transcript"));
-    cmdClearText = Key(QStringLiteral("cmdClearText"), QStringLiteral("Clear"), QStringLiteral("Clear transcript"));
-    cmdSave = Key(QStringLiteral("cmdSave"), QStringLiteral("Save to File"), QStringLiteral("Save transcript to file"));
-    auto* transcriptArea = new QWidget;
-    transcriptArea->setObjectName(QStringLiteral("transcriptArea"));
-    auto* transcriptButtons = new QVBoxLayout;
-    transcriptButtons->addWidget(cmdClearText);
-    transcriptButtons->addWidget(cmdSave);
-    transcriptButtons->addStretch();
-    auto* transcriptRow = new QHBoxLayout(transcriptArea);
-    transcriptRow->addWidget(rtbTranx, 1);
-    transcriptRow->addLayout(transcriptButtons);
-
-    auto* central = new QWidget;
-    auto* centralLayout = new QVBoxLayout(central);
-    centralLayout->setContentsMargins(0, 0, 0, 0);
-    centralLayout->addWidget(face, 1);
-    centralLayout->addWidget(transcriptArea, 3);
-    setCentralWidget(central);
+    setFace(face);
 }
 
 } // namespace dalto::front

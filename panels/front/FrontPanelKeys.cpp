@@ -1,5 +1,4 @@
-// START and STOP, the set keys, the hold keys, the arrow keys, CLEAR, the knobs
-// and the transcript keys.
+// START and STOP, the set keys, the hold keys, the arrow keys and CLEAR.
 #include "frmKD.h"
 
 #include "ArrowRepeat.h"
@@ -15,6 +14,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -27,16 +27,7 @@ namespace ms = menu::menustate;
 namespace {
 constexpr int HoldReleaseDelayMs = 400;
 constexpr int ImmediateMs = 1;
-constexpr int PumpSliceMs = 10;
 } // namespace
-
-void frmKD::waitProcessingEvents(double seconds)
-{
-    const QPointer<frmKD> self(this);
-    const double start = clock().now();
-    while (self && clock().now() - start < seconds)
-        clock().pump(PumpSliceMs);
-}
 
 void frmKD::cmdStart_Click()
 {
@@ -249,36 +240,6 @@ bool frmKD::eventFilter(QObject* watched, QEvent* event)
         menu_.ClearKeyAction();
     // The key's own click handling is replaced by the tracking above.
     return true;
-}
-
-void frmKD::knobScrolled(tavKnob* knob, menu::ReadOut display, const QString& format)
-{
-    tmrInfo->stop();
-    ShowValue(display, knob->value(), format);
-    repaint();
-}
-
-void frmKD::knobChanged(tavKnob* knob, menu::ReadOut display, const QString& format,
-                        const QString& command, int index)
-{
-    ShowValue(display, knob->value(), format);
-    const QString shown = readOut(display)->text();
-    link().WriteDevice(command + shown, fields().DebugMode);
-    const auto value = float(legacy::leadingNumber(shown));
-    state().DeviceState[size_t(index)] = value;
-    state().DeviceStateSaved[size_t(index)] = value;
-    repaint();
-    setInfoTimerEnabled(true);
-}
-
-void frmKD::cmdClearText_Click()
-{
-    rtbTranx->setTranscriptText(QString());
-}
-
-void frmKD::cmdSave_Click()
-{
-    SaveTranscriptToFile(app().context(), *rtbTranx);
 }
 
 } // namespace dalto::front

@@ -1,7 +1,7 @@
 // The menu bar of a front panel: the View items switch to another panel with this
 // panel's polling stopped first, Setup may replace this panel by the one the new
 // supply type needs, Simulate only changes the bus code.
-#include "frmKD.h"
+#include "FrontPanelWindow.h"
 
 #include "app/Application.h"
 #include "app/WindowNames.h"
@@ -13,12 +13,12 @@
 
 namespace dalto::front {
 
-void frmKD::connectPanelMenu()
+void FrontPanelWindow::connectPanelMenu()
 {
     PanelMenuStyle style;
     style.family = PanelFamily::Virtual;
     style.accelerators = true;
-    style.withModulation = series_ != PanelSeries::HB;
+    style.withModulation = windowName() != window::frmHB;
     panelMenu = buildPanelMenu(*this, windowName(), app(), style);
 
     for (const QString& name : {window::frmCommand, window::frmRegisters, window::frmCalibration,
@@ -26,20 +26,20 @@ void frmKD::connectPanelMenu()
         if (QAction* item = panelMenu.viewItemFor(name))
             connect(item, &QAction::triggered, this, [this, name] { switchTo(name); });
     }
-    connect(panelMenu.mnuSetup, &QAction::triggered, this, &frmKD::mnuSetup_Click);
-    connect(panelMenu.mnuSimulate, &QAction::triggered, this, &frmKD::mnuSimulate_Click);
+    connect(panelMenu.mnuSetup, &QAction::triggered, this, &FrontPanelWindow::mnuSetup_Click);
+    connect(panelMenu.mnuSimulate, &QAction::triggered, this, &FrontPanelWindow::mnuSimulate_Click);
     connect(panelMenu.mnuAbout, &QAction::triggered, this, [this] { app().showAbout(*this); });
     connect(panelMenu.mnuExit, &QAction::triggered, this, [this] { app().endProgram(); });
 }
 
-void frmKD::switchTo(const QString& name)
+void FrontPanelWindow::switchTo(const QString& name)
 {
     tmrInfo->stop();
     // Form_Unload stops tmrFlash before the unload completes.
     app().switchPanel(*this, name);
 }
 
-void frmKD::mnuSetup_Click()
+void FrontPanelWindow::mnuSetup_Click()
 {
     tmrInfo->stop();
     clock().pump();
@@ -55,7 +55,7 @@ void frmKD::mnuSetup_Click()
         tmrInfo->start();
         return;
     }
-    auto* next = qobject_cast<frmKD*>(app().showPanel(chosen));
+    auto* next = qobject_cast<FrontPanelWindow*>(app().showPanel(chosen));
     if (next)
         next->tmrInfo->stop();
     clock().pump();
@@ -64,7 +64,7 @@ void frmKD::mnuSetup_Click()
         next->tmrInfo->start();
 }
 
-void frmKD::mnuSimulate_Click()
+void FrontPanelWindow::mnuSimulate_Click()
 {
     // The port stays open; the link simply stops using it.
     state().BusCode = 5;

@@ -10,6 +10,7 @@
 #include "protocol/StatusProtocol.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <dialix/tavKnob.h>
 
@@ -19,7 +20,6 @@ namespace {
 constexpr int PollInterval = 200;
 // The reply is kept in a fixed-width text, as the device's answer buffer is.
 constexpr int ReplyWidth = 100;
-constexpr double BlinkHalfPeriod = 0.35;
 } // namespace
 
 void frmKD::tmrInfo_Timer()
@@ -53,7 +53,7 @@ void frmKD::tmrInfo_Timer()
                                 state().SimStatus, state().SimAlarms};
     const auto reading = ReadStatusReply(reply, stand);
     if (!reading) {
-        reportPollError(reply);
+        reportPollError(QStringLiteral("Error retrieving state information:"), reply, OverflowDescription);
         return;
     }
     StatusBitsShown = reading->statusBits;
@@ -85,39 +85,6 @@ void frmKD::showReadouts(const StatusReading& reading)
         txtCurr->setText(legacy::format(reading.current, s.CurrFormat));
         menu_.ShowEditValue();
         break;
-    }
-}
-
-void frmKD::reportPollError(const QString& reply)
-{
-    if (!fields().DebugMode)
-        return;
-    app().context().prompts.message(QStringLiteral("Error retrieving state information:\n") +
-                                        QStringLiteral("Command: ") + status::Live + QLatin1Char('\n') +
-                                        QStringLiteral("Response: ") + reply + QLatin1Char('\n') +
-                                        QStringLiteral("Error: ") + OverflowDescription,
-                                    QStringLiteral("DaltoPanel Error"), PromptButtons::Ok,
-                                    PromptIcon::Critical);
-}
-
-void frmKD::PaintLamps()
-{
-    for (const auto& [key, lamp] : ModeLamps)
-        lamp->setColour(StatusBitsShown[size_t(lamp->tag())] ? LampColour::Green : LampColour::Off);
-    if (Lamp* standby = ModeLamps.find(QStringLiteral("6")))
-        standby->setColour(StatusBitsShown[statusbit::Standby] ? LampColour::Orange : LampColour::Off);
-    for (const auto& [key, lamp] : FaultLamps)
-        lamp->setColour(FaultBitsShown[size_t(lamp->tag())] ? LampColour::Red : LampColour::Off);
-    if (Lamp* remote = FaultLamps.last())
-        remote->setColour(FaultBitsShown[faultbit::Remote] ? LampColour::Green : LampColour::Off);
-}
-
-void frmKD::tmrFlash_Timer()
-{
-    const double now = clock().now();
-    if (now - lastBlink_ > BlinkHalfPeriod) {
-        fields().BlinkPhase = !fields().BlinkPhase;
-        lastBlink_ = now;
     }
 }
 

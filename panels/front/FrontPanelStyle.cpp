@@ -15,6 +15,8 @@ QFrame#face QFrame[plate="true"] { background: #2e3136; border: 1px solid #3c404
 QFrame#face QLineEdit { background: #050805; color: #5cff6a; border: 2px inset #101410; border-radius: 3px;
     font-family: "DejaVu Sans Mono", monospace; font-size: 26pt; font-weight: bold; padding: 2px 6px;
     min-width: 5.5em; }
+QFrame#face QLineEdit#txtMEM { min-width: 1em; max-width: 1em; }
+QFrame#face QLineEdit#txtInput { color: #ffc850; font-size: 18pt; min-width: 4.5em; }
 QFrame#face QPushButton { background: #4a4e55; color: #f0f0f0; border: 1px solid #15171a; border-radius: 4px;
     min-width: 5em; min-height: 26px; padding: 0 6px; font-family: Arial, sans-serif; font-size: 8pt; font-weight: bold; }
 QFrame#face QPushButton:pressed, QFrame#face QPushButton:checked { background: #2c2f33; }

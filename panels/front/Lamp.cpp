@@ -15,6 +15,7 @@ QColor Shown(LampColour colour)
     case LampColour::Green: return QColor(0, 255, 0);
     case LampColour::Red: return QColor(255, 0, 0);
     case LampColour::Orange: return QColor(255, 128, 0);
+    case LampColour::Yellow: return QColor(255, 255, 0);
     case LampColour::Off: break;
     }
     return QColor(0x80, 0x80, 0x80);
@@ -26,6 +27,7 @@ QString AccessibleState(LampColour colour)
     case LampColour::Green: return QStringLiteral("on, green");
     case LampColour::Red: return QStringLiteral("on, red");
     case LampColour::Orange: return QStringLiteral("on, orange");
+    case LampColour::Yellow: return QStringLiteral("on, yellow");
     case LampColour::Off: break;
     }
     return QStringLiteral("off");

@@ -1,5 +1,5 @@
 #pragma once
-// Registers frmKD, frmMW and frmHB with the window registry, so that start-up,
+// Registers frmKD, frmMW, frmHB and frmHBX with the window registry, so that start-up,
 // the View menu's Virtual Control Panel item and Setup open them by supply type.
 
 namespace dalto {

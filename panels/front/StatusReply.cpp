@@ -16,13 +16,14 @@ std::optional<StatusReading> ReadStatusReply(const QString& reply, const Simulat
         const bool outputOn = stand.runState >= runstate::OutputOn;
         fields = {outputOn ? double(stand.voltageKnob) * 1000 : 0.0,
                   outputOn ? double(stand.currentKnob) * 1000 : 0.0,
-                  double(stand.simStatus), double(stand.simAlarms), 0.0};
+                  double(stand.simStatus), double(stand.simAlarms), double(stand.simExtra)};
     }
     StatusReading reading;
     reading.voltage = fields[0] / 1000;
     reading.current = fields[1] / 1000;
     reading.statusWord = int32_t(fields[2]);
     reading.faultWord = int32_t(fields[3]);
+    reading.field4 = fields.size() > 4 ? fields[4] : 0.0;
     reading.statusBits = DecodeBits(reading.statusWord);
     reading.faultBits = DecodeBits(reading.faultWord);
     return reading;

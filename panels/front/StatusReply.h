@@ -18,6 +18,7 @@ struct SimulatedSupply {
     float currentKnob = 0;
     int32_t simStatus = 0;
     int32_t simAlarms = 0;
+    int32_t simExtra = 0; // stands in for field 4 (the HBX memory number)
 };
 
 struct StatusReading {
@@ -25,6 +26,7 @@ struct StatusReading {
     double current = 0; // amperes
     int32_t statusWord = 0;
     int32_t faultWord = 0;
+    double field4 = 0;    // 0 when the reply has no fifth field
     StatusBits statusBits{};
     StatusBits faultBits{};
 };

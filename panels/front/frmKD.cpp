@@ -4,7 +4,6 @@
 #include "ReadoutValue.h"
 #include "SimulatedStatus.h"
 #include "app/Application.h"
-#include "app/ProgramPictures.h"
 #include "app/TranscriptBox.h"
 #include "app/WindowNames.h"
 #include "core/Configuration.h"
@@ -23,7 +22,6 @@ namespace {
 
 constexpr int InfoIntervalAtLoad = 250;
 constexpr int MenuInterval = 200;
-constexpr int FlashInterval = 100;
 
 // Window heights in twips: the panel alone, or with the transcript below it.
 constexpr int KdHeightTwips = 5295;
@@ -48,25 +46,14 @@ QString WindowNameOf(PanelSeries series)
 } // namespace
 
 frmKD::frmKD(Application& app, PanelSeries series)
-    : PanelWindow(app, WindowNameOf(series))
+    : FrontPanelWindow(app, WindowNameOf(series))
     , series_(series)
     , menu_(app.link(), *this, VariantOf(series))
 {
     buildFace();
-    connectPanelMenu();
 
-    tmrInfo = new QTimer(this);
-    tmrInfo->setObjectName(QStringLiteral("tmrInfo"));
-    tmrInfo->setInterval(100);
-    tmrMenu = new QTimer(this);
-    tmrMenu->setObjectName(QStringLiteral("tmrMenu"));
     tmrMenu->setInterval(MenuInterval);
-    tmrFlash = new QTimer(this);
-    tmrFlash->setObjectName(QStringLiteral("tmrFlash"));
-    tmrFlash->setInterval(FlashInterval);
-    connect(tmrInfo, &QTimer::timeout, this, &frmKD::tmrInfo_Timer);
     connect(tmrMenu, &QTimer::timeout, this, [this] { menu_.tmrMenu_Timer(); });
-    connect(tmrFlash, &QTimer::timeout, this, &frmKD::tmrFlash_Timer);
 
     connect(cmdMenu, &QPushButton::clicked, this, [this] { menu_.cmdMenu_Click(); });
     connect(cmdItem, &QPushButton::clicked, this, [this] { menu_.cmdItem_Click(); });
@@ -88,18 +75,6 @@ frmKD::frmKD(Application& app, PanelSeries series)
     connect(cmdCurr, &QPushButton::clicked, this, &frmKD::cmdCurr_Click);
     connect(cmdOVT, &QPushButton::clicked, this, [this] { cmdOVT_Click(); });
     connect(cmdOCT, &QPushButton::clicked, this, [this] { cmdOCT_Click(); });
-    connect(cmdClearText, &QPushButton::clicked, this, &frmKD::cmdClearText_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmKD::cmdSave_Click);
-    connect(knbVolt, &tavKnob::Scroll, this,
-            [this] { knobScrolled(knbVolt, menu::ReadOut::Volt, state().VoltFormat); });
-    connect(knbCurr, &tavKnob::Scroll, this,
-            [this] { knobScrolled(knbCurr, menu::ReadOut::Curr, state().CurrFormat); });
-    connect(knbVolt, &tavKnob::Change, this, [this] {
-        knobChanged(knbVolt, menu::ReadOut::Volt, state().VoltFormat, QStringLiteral("VOLT "), 0);
-    });
-    connect(knbCurr, &tavKnob::Change, this, [this] {
-        knobChanged(knbCurr, menu::ReadOut::Curr, state().CurrFormat, QStringLiteral("CURR "), 1);
-    });
 }
 
 frmKD::~frmKD() = default;
@@ -109,39 +84,10 @@ void frmKD::wireClearKey()
     cmdClear->installEventFilter(this);
 }
 
-QString frmKD::aboutTitle() const
-{
-    return QStringLiteral("Virtual Control Panel");
-}
-
-DeviceLink& frmKD::link()
-{
-    return app().link();
-}
-
-SharedState& frmKD::state()
-{
-    return app().state();
-}
-
-Clock& frmKD::clock()
-{
-    return app().context().clock;
-}
-
 void frmKD::Form_Load()
 {
-    // Pictures from the program folder; a missing one hides its holder.
-    const Paths& paths = app().context().paths;
-    setWindowIcon(programIcon(paths));
-    const QPixmap logo = programPicture(paths, QStringLiteral("logo.gif"));
-    const QPixmap name = programPicture(paths, QStringLiteral("name.gif"));
-    pctLogo->setPixmap(logo);
-    pctLogo->setVisible(!logo.isNull());
-    pctName->setPixmap(name);
-    fraTitle->setVisible(!name.isNull());
-
-    fields().DebugMode = DebugModeEnabled(paths.programFolder());
+    loadPictures();
+    fields().DebugMode = DebugModeEnabled(app().context().paths.programFolder());
     applyWindowHeight();
 
     registerTranscript(*rtbTranx);
@@ -176,18 +122,6 @@ void frmKD::Form_Load()
     tmrInfo->start();
 }
 
-void frmKD::Form_Unload()
-{
-    tmrInfo->stop();
-    tmrMenu->stop();
-    tmrFlash->stop();
-    link().WriteDevice(status::Closing, fields().DebugMode);
-    SetPointLamps.clear();
-    ConfigLamps.clear();
-    FaultLamps.clear();
-    ModeLamps.clear();
-}
-
 void frmKD::applyWindowHeight()
 {
     const int twips = fields().DebugMode            ? DebugHeightTwips
@@ -220,11 +154,6 @@ void frmKD::buildCollections()
 
     for (const auto& [index, lamp] : lblStatus)
         ModeLamps.add(QString::number(index), lamp);
-}
-
-QLineEdit* frmKD::readOut(menu::ReadOut which) const
-{
-    return which == menu::ReadOut::Volt ? txtVolt : txtCurr;
 }
 
 void frmKD::setReadOut(menu::ReadOut which, const QString& text)
@@ -322,11 +251,7 @@ void frmKD::placeKnobs()
 
 void frmKD::setMenuTimerEnabled(bool enabled)
 {
-    // Switching a running timer on again does not restart its count.
-    if (!enabled)
-        tmrMenu->stop();
-    else if (!tmrMenu->isActive())
-        tmrMenu->start();
+    SwitchTimer(*tmrMenu, enabled);
 }
 
 void frmKD::setMenuTimerInterval(int milliseconds)
@@ -336,10 +261,7 @@ void frmKD::setMenuTimerInterval(int milliseconds)
 
 void frmKD::setInfoTimerEnabled(bool enabled)
 {
-    if (!enabled)
-        tmrInfo->stop();
-    else if (!tmrInfo->isActive())
-        tmrInfo->start();
+    SwitchTimer(*tmrInfo, enabled);
 }
 
 void frmKD::poll()

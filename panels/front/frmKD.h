@@ -9,54 +9,33 @@
 // the key logic that needs no widget lives in ArrowRepeat, PushKeyTracker and
 // SimulatedStatus.
 
-#include "Lamp.h"
-#include "LampCollection.h"
+#include "FrontPanelWindow.h"
 #include "PushKeyTracker.h"
-#include "StatusBits.h"
 #include "StatusReply.h"
-#include "app/PanelMenus.h"
-#include "app/PanelWindow.h"
 #include "panels/front/menu/FrontPanelMenu.h"
 
-#include <QPointer>
 #include <QString>
-#include <map>
 #include <optional>
 
-class QFrame;
 class QGridLayout;
-class QHBoxLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-class tavKnob;
-
-namespace dalto {
-class TranscriptBox;
-}
 
 namespace dalto::front {
 
 enum class PanelSeries { KD, MW, HB };
 
-class frmKD : public PanelWindow, public menu::FrontPanelMenuHost {
+class frmKD : public FrontPanelWindow, public menu::FrontPanelMenuHost {
     Q_OBJECT
 public:
     frmKD(Application& app, PanelSeries series = PanelSeries::KD);
     ~frmKD() override;
 
     void Form_Load() override;
-    void Form_Unload() override;
-    QString aboutTitle() const override;
 
     menu::FrontPanelMenu& menuEngine() { return menu_; }
     menu::FrontPanelFields& fields() { return menu_.fields(); }
 
     // Timers and the handlers that the keys also call directly.
-    void tmrInfo_Timer();
-    void tmrFlash_Timer();
-    void PaintLamps();
+    void tmrInfo_Timer() override;
 
     void cmdStart_Click();
     void cmdStop_Click();
@@ -71,19 +50,9 @@ public:
     void cmdUp_MouseDown();
     void cmdDn_MouseDown();
     void cmdArrow_MouseUp();
-    void cmdClearText_Click();
-    void cmdSave_Click();
 
-    // View, Communication, About and Exit.
-    void mnuSetup_Click();
-    void mnuSimulate_Click();
-    void switchTo(const QString& windowName);
-
-    PanelMenu panelMenu;
-
-    // Controls, by their names on the device's panel.
-    QLineEdit* txtVolt;
-    QLineEdit* txtCurr;
+    // Controls, by their names on the device's panel (the shared ones in
+    // FrontPanelWindow).
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
@@ -97,9 +66,6 @@ public:
     QLabel* Label11;
     QLabel* Label12;
     QLabel* Label13;
-    QFrame* fraKnobs;
-    tavKnob* knbVolt;
-    tavKnob* knbCurr;
     QPushButton* cmdVolt;
     QPushButton* cmdCurr;
     QPushButton* cmdOVT;
@@ -116,26 +82,6 @@ public:
     QFrame* fraStart;
     QPushButton* cmdStart;
     QPushButton* cmdStop;
-    std::map<int, Lamp*> lblStatus;
-    std::map<int, Lamp*> lblErrors;
-    std::map<int, Lamp*> lblDisabled;
-    QFrame* fraTitle;
-    QLabel* pctLogo;
-    QLabel* pctName;
-    TranscriptBox* rtbTranx;
-    QPushButton* cmdClearText;
-    QPushButton* cmdSave;
-    QTimer* tmrInfo;
-    QTimer* tmrMenu;
-    QTimer* tmrFlash;
-
-    LampCollection SetPointLamps;
-    LampCollection ConfigLamps;
-    LampCollection FaultLamps;
-    LampCollection ModeLamps;
-
-    StatusBits StatusBitsShown{};
-    StatusBits FaultBitsShown{};
 
     // FrontPanelMenuHost
     void setReadOut(menu::ReadOut which, const QString& text) override;
@@ -158,31 +104,14 @@ public:
     void repaint() override;
 
 protected:
+    bool debugMode() const override { return menu_.fields().DebugMode; }
+    bool& blinkPhase() override { return menu_.fields().BlinkPhase; }
     PanelSeries series() const { return series_; }
-    QLineEdit* readOut(menu::ReadOut which) const;
     // The knob of set point index (0 voltage, 1 current, 2 OVT, 3 OCT); null when
     // the panel has none.
     virtual tavKnob* knobFor(int index) const;
     // Each knob's maximum from the ratings.
     void setKnobMaxima();
-    // The stored design values that tell the panels' knobs apart: the large
-    // set-point knobs turn ten times and have no slot line, the HB's small trip
-    // knobs turn five times and carry the slot.
-    struct KnobDesign {
-        int turns;
-        bool slot;
-    };
-    static constexpr KnobDesign SetPointKnob{10, false};
-    static constexpr KnobDesign TripKnob{5, true};
-    // A knob as the panel places them: stored design values, then run mode.
-    tavKnob* makeKnob(const QString& name, const QString& caption, const KnobDesign& design);
-    // Places knob in fraKnobs with its caption below it.
-    void addKnob(tavKnob* knob, const QString& caption);
-    // Sends the command with the knob's value truncated to the read-out, and
-    // stores it as working and committed set point index.
-    void knobChanged(tavKnob* knob, menu::ReadOut display, const QString& format,
-                     const QString& command, int index);
-    void knobScrolled(tavKnob* knob, menu::ReadOut display, const QString& format);
     // A typed set point: prompt, send as typed, store limited, show a moment.
     struct SetKey {
         const char* title;
@@ -195,36 +124,25 @@ protected:
     };
     // The value stored, or nothing when the prompt was cancelled.
     std::optional<float> typeSetPoint(const SetKey& key);
-    // Waits, letting events (polls, blinking) run.
-    void waitProcessingEvents(double seconds);
     // CLEAR's press tracking (frmHB acts on a plain click instead).
     virtual void wireClearKey();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void buildFace();
-    void connectPanelMenu();
-    Lamp* addLamp(std::map<int, Lamp*>& array, int index, const QString& caption, int tag);
-    // Where frmHB adds its FUSE lamp and its trip knobs.
+    // Where frmHB adds its FUSE lamp.
     QGridLayout* alarmLamps_ = nullptr;
-    QHBoxLayout* knobRow_ = nullptr;
-
-    DeviceLink& link();
-    SharedState& state();
-    Clock& clock();
 
 private:
     void holdKeyDown(int16_t heldState, QPushButton* key);
     void holdKeyUp();
     void arrowHeld(bool up);
     void showReadouts(const StatusReading& reading);
-    void reportPollError(const QString& reply);
     void buildCollections();
     void applyWindowHeight();
 
     PanelSeries series_;
     menu::FrontPanelMenu menu_;
     PushKeyTracker clearKey_;
-    double lastBlink_ = 0;
     bool polling_ = false;
 };
 

@@ -134,9 +134,9 @@ TEST_F(FrontPanelFixture, EveryPanelFitsASmallLaptopScreenWithItsMenuBar)
 {
     // 1366 x 768, less a title bar and a task bar.
     const QSize screen(1366, 700);
-    for (const char* type : {"KD Series", "MW Series", "HB Series"}) {
+    for (const char* type : {"KD Series", "MW Series", "HB Series", "HBX Series"}) {
         SCOPED_TRACE(type);
-        auto& panel = open(QString::fromLatin1(type));
+        auto& panel = open<FrontPanelWindow>(QString::fromLatin1(type));
         EXPECT_TRUE(panel.menuBar()->isVisibleTo(&panel));
         EXPECT_FALSE(panel.rtbTranx->isVisibleTo(&panel));
         EXPECT_LE(panel.width(), screen.width());

@@ -1,13 +1,12 @@
 // The KD panel against the real simulator over TCP: the program's own start-up
 // opens it, it polls, START lights POWER, and a knob change moves the measured
 // voltage through the simulator's load.
-#include "SimProcess.h"
 #include "ScriptedPrompts.h"
+#include "SimulatorSettings.h"
 #include "app/Application.h"
 #include "app/PanelCatalog.h"
 #include "panels/front/frmKD.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,31 +18,13 @@ using namespace dalto;
 using namespace dalto::front;
 using namespace dalto::testing;
 
-namespace {
-
-QString SettingsFor(const SimProcess& sim)
-{
-    QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
-    if (!shipped.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(shipped.readAll());
-    text.replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
-                 QStringLiteral("Comm=TCP/IP\nAddress=%1\nPort=%2").arg(sim.host()).arg(sim.port()));
-    return text;
-}
-
-} // namespace
-
 TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
 {
     SimProcess sim({"--load-ohms", "10"});
     ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
     QTemporaryDir dir;
-    const QString ini = dir.filePath("Dalto_Panel.ini");
-    QFile config(ini);
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(SettingsFor(sim).toUtf8());
-    config.close();
+    const QString ini = WriteSimulatorSettings(dir, sim, QStringLiteral("KD Series"));
+    ASSERT_FALSE(ini.isEmpty());
 
     SteadyClock clock;
     ScriptedPrompts prompts;

@@ -1,0 +1,292 @@
+#include "FrontPanelWindow.h"
+
+#include "FrontPanelControls.h"
+#include "ReadoutValue.h"
+#include "app/Application.h"
+#include "app/ProgramPictures.h"
+#include "app/TranscriptBox.h"
+#include "app/TranscriptSave.h"
+#include "app/WindowNames.h"
+#include "core/LegacyNumbers.h"
+#include "link/DeviceLink.h"
+#include "protocol/StatusProtocol.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <dialix/PropertyBag.h>
+#include <dialix/tavKnob.h>
+
+namespace dalto::front {
+
+namespace {
+constexpr int KnobSize = 96;
+constexpr int FlashInterval = 100;
+constexpr double BlinkHalfPeriod = 0.35;
+constexpr int PumpSliceMs = 10;
+} // namespace
+
+FrontPanelWindow::FrontPanelWindow(Application& app, const QString& windowName)
+    : PanelWindow(app, windowName)
+{
+    setWindowTitle(QStringLiteral("Virtual Control Panel"));
+
+    txtVolt = ReadOutBox(QStringLiteral("txtVolt"), QStringLiteral("DC voltage read-out"));
+    txtCurr = ReadOutBox(QStringLiteral("txtCurr"), QStringLiteral("DC current read-out"));
+
+    fraKnobs = Plate(QStringLiteral("fraKnobs"));
+    fraKnobs->setAutoFillBackground(true);
+    knbVolt = makeKnob(QStringLiteral("knbVolt"), QStringLiteral("Voltage knob"), SetPointKnob);
+    knbCurr = makeKnob(QStringLiteral("knbCurr"), QStringLiteral("Current knob"), SetPointKnob);
+    knobRow_ = new QHBoxLayout(fraKnobs);
+    addKnob(knbVolt, QStringLiteral("VOLTAGE"));
+    addKnob(knbCurr, QStringLiteral("CURRENT"));
+    connect(knbVolt, &tavKnob::Scroll, this,
+            [this] { knobScrolled(knbVolt, menu::ReadOut::Volt, state().VoltFormat); });
+    connect(knbCurr, &tavKnob::Scroll, this,
+            [this] { knobScrolled(knbCurr, menu::ReadOut::Curr, state().CurrFormat); });
+    connect(knbVolt, &tavKnob::Change, this, [this] {
+        knobChanged(knbVolt, menu::ReadOut::Volt, state().VoltFormat, QStringLiteral("VOLT "), 0);
+    });
+    connect(knbCurr, &tavKnob::Change, this, [this] {
+        knobChanged(knbCurr, menu::ReadOut::Curr, state().CurrFormat, QStringLiteral("CURR "), 1);
+    });
+
+    fraTitle = Plate(QStringLiteral("fraTitle"));
+    pctName = new QLabel;
+    Name(pctName, QStringLiteral("pctName"), QStringLiteral("Product name"));
+    (new QHBoxLayout(fraTitle))->addWidget(pctName);
+    pctLogo = new QLabel;
+    Name(pctLogo, QStringLiteral("pctLogo"), QStringLiteral("Logo"));
+
+    rtbTranx = new TranscriptBox;
+    rtbTranx->setAccessibleName(QStringLiteral("Transcript"));
+    cmdClearText = Key(QStringLiteral("cmdClearText"), QStringLiteral("Clear"), QStringLiteral("Clear transcript"));
+    cmdSave = Key(QStringLiteral("cmdSave"), QStringLiteral("Save to File"), QStringLiteral("Save transcript to file"));
+    connect(cmdClearText, &QPushButton::clicked, this, &FrontPanelWindow::cmdClearText_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &FrontPanelWindow::cmdSave_Click);
+
+    tmrInfo = new QTimer(this);
+    tmrInfo->setObjectName(QStringLiteral("tmrInfo"));
+    tmrInfo->setInterval(100);
+    tmrMenu = new QTimer(this);
+    tmrMenu->setObjectName(QStringLiteral("tmrMenu"));
+    tmrFlash = new QTimer(this);
+    tmrFlash->setObjectName(QStringLiteral("tmrFlash"));
+    tmrFlash->setInterval(FlashInterval);
+    connect(tmrInfo, &QTimer::timeout, this, [this] { tmrInfo_Timer(); });
+    connect(tmrFlash, &QTimer::timeout, this, &FrontPanelWindow::tmrFlash_Timer);
+
+    connectPanelMenu();
+}
+
+FrontPanelWindow::~FrontPanelWindow() = default;
+
+QString FrontPanelWindow::aboutTitle() const
+{
+    return QStringLiteral("Virtual Control Panel");
+}
+
+DeviceLink& FrontPanelWindow::link()
+{
+    return app().link();
+}
+
+SharedState& FrontPanelWindow::state()
+{
+    return app().state();
+}
+
+Clock& FrontPanelWindow::clock()
+{
+    return app().context().clock;
+}
+
+void FrontPanelWindow::Form_Unload()
+{
+    tmrInfo->stop();
+    tmrMenu->stop();
+    tmrFlash->stop();
+    link().WriteDevice(status::Closing, debugMode());
+    SetPointLamps.clear();
+    ConfigLamps.clear();
+    FaultLamps.clear();
+    ModeLamps.clear();
+}
+
+QLineEdit* FrontPanelWindow::readOut(menu::ReadOut which) const
+{
+    return which == menu::ReadOut::Volt ? txtVolt : txtCurr;
+}
+
+Lamp* FrontPanelWindow::addLamp(std::map<int, Lamp*>& array, int index, const QString& caption, int tag)
+{
+    const QString arrayName = &array == &lblStatus ? QStringLiteral("lblStatus")
+                              : &array == &lblErrors ? QStringLiteral("lblErrors")
+                                                     : QStringLiteral("lblDisabled");
+    auto* lamp = new Lamp(caption, tag);
+    lamp->setObjectName(QStringLiteral("%1(%2)").arg(arrayName).arg(index));
+    array[index] = lamp;
+    return lamp;
+}
+
+tavKnob* FrontPanelWindow::makeKnob(const QString& name, const QString& caption, const KnobDesign& design)
+{
+    auto* knob = new tavKnob;
+    Name(knob, name, caption);
+    dialix::PropertyBag stored;
+    stored.write(QStringLiteral("Max"), 100);
+    stored.write(QStringLiteral("Turns"), design.turns);
+    stored.write(QStringLiteral("Slot"), design.slot);
+    knob->ReadProperties(stored);
+    knob->setUserMode(true);
+    knob->setFixedSize(KnobSize, KnobSize);
+    return knob;
+}
+
+void FrontPanelWindow::addKnob(tavKnob* knob, const QString& caption)
+{
+    auto* column = new QVBoxLayout;
+    column->addWidget(knob, 0, Qt::AlignHCenter);
+    column->addWidget(Caption(knob->objectName() + QStringLiteral("Caption"), caption));
+    knobRow_->addLayout(column);
+}
+
+void FrontPanelWindow::loadPictures()
+{
+    const Paths& paths = app().context().paths;
+    setWindowIcon(programIcon(paths));
+    const QPixmap logo = programPicture(paths, QStringLiteral("logo.gif"));
+    const QPixmap name = programPicture(paths, QStringLiteral("name.gif"));
+    pctLogo->setPixmap(logo);
+    pctLogo->setVisible(!logo.isNull());
+    pctName->setPixmap(name);
+    fraTitle->setVisible(!name.isNull());
+}
+
+QHBoxLayout* FrontPanelWindow::titleRow()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(fraTitle);
+    row->addStretch();
+    row->addWidget(pctLogo);
+    return row;
+}
+
+QWidget* FrontPanelWindow::transcriptArea()
+{
+    if (transcriptArea_)
+        return transcriptArea_;
+    transcriptArea_ = new QWidget;
+    transcriptArea_->setObjectName(QStringLiteral("transcriptArea"));
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdClearText);
+    buttons->addWidget(cmdSave);
+    buttons->addStretch();
+    auto* row = new QHBoxLayout(transcriptArea_);
+    row->addWidget(rtbTranx, 1);
+    row->addLayout(buttons);
+    return transcriptArea_;
+}
+
+void FrontPanelWindow::setFace(QWidget* face)
+{
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(face, 1);
+    layout->addWidget(transcriptArea(), 3);
+    setCentralWidget(central);
+}
+
+LampColour FrontPanelWindow::litModeColour(const QString& key) const
+{
+    return key == QLatin1String("6") ? LampColour::Orange : LampColour::Green;
+}
+
+void FrontPanelWindow::PaintLamps()
+{
+    for (const auto& [key, lamp] : ModeLamps)
+        lamp->setColour(StatusBitsShown[size_t(lamp->tag())] ? litModeColour(key) : LampColour::Off);
+    // Each lamp is set once per poll: the last fault lamp (REMOTE) is lit green,
+    // and a lamp set red and then green again would be restyled twice a tick.
+    const Lamp* remote = FaultLamps.last();
+    for (const auto& [key, lamp] : FaultLamps) {
+        const LampColour lit = lamp == remote ? LampColour::Green : LampColour::Red;
+        lamp->setColour(FaultBitsShown[size_t(lamp->tag())] ? lit : LampColour::Off);
+    }
+}
+
+void FrontPanelWindow::tmrFlash_Timer()
+{
+    const double now = clock().now();
+    if (now - lastBlink_ > BlinkHalfPeriod) {
+        blinkPhase() = !blinkPhase();
+        lastBlink_ = now;
+    }
+}
+
+void FrontPanelWindow::waitProcessingEvents(double seconds)
+{
+    const QPointer<FrontPanelWindow> self(this);
+    const double start = clock().now();
+    while (self && clock().now() - start < seconds)
+        clock().pump(PumpSliceMs);
+}
+
+void FrontPanelWindow::SwitchTimer(QTimer& timer, bool on)
+{
+    if (!on)
+        timer.stop();
+    else if (!timer.isActive())
+        timer.start();
+}
+
+void FrontPanelWindow::reportPollError(const QString& heading, const QString& reply,
+                                       const QString& description)
+{
+    if (!debugMode())
+        return;
+    app().context().prompts.message(heading + QLatin1Char('\n') + QStringLiteral("Command: ") + status::Live +
+                                        QLatin1Char('\n') + QStringLiteral("Response: ") + reply +
+                                        QLatin1Char('\n') + QStringLiteral("Error: ") + description,
+                                    QStringLiteral("DaltoPanel Error"), PromptButtons::Ok,
+                                    PromptIcon::Critical);
+}
+
+void FrontPanelWindow::knobScrolled(tavKnob* knob, menu::ReadOut display, const QString& format)
+{
+    tmrInfo->stop();
+    readOut(display)->setText(ShowValueText(knob->value(), format));
+    update();
+}
+
+void FrontPanelWindow::knobChanged(tavKnob* knob, menu::ReadOut display, const QString& format,
+                                   const QString& command, int index)
+{
+    QLineEdit* shown = readOut(display);
+    shown->setText(ShowValueText(knob->value(), format));
+    link().WriteDevice(command + shown->text(), debugMode());
+    const auto value = float(legacy::leadingNumber(shown->text()));
+    state().DeviceState[size_t(index)] = value;
+    state().DeviceStateSaved[size_t(index)] = value;
+    update();
+    SwitchTimer(*tmrInfo, true);
+}
+
+void FrontPanelWindow::cmdClearText_Click()
+{
+    rtbTranx->setTranscriptText(QString());
+}
+
+void FrontPanelWindow::cmdSave_Click()
+{
+    SaveTranscriptToFile(app().context(), *rtbTranx);
+}
+
+} // namespace dalto::front

@@ -1,0 +1,146 @@
+#pragma once
+// What every virtual front panel (frmKD, frmMW, frmHB, frmHBX) has and does the
+// same way: the two read-outs, the voltage and current knobs, the lamp arrays and
+// their four collections, the title pictures, the transcript with its two keys,
+// the three timers, the menu bar with its switching and Setup, the blink clock,
+// the knobs' Scroll and Change, and the closing. Each panel builds its own face
+// from these controls and adds its keys and its menu engine.
+
+#include "Lamp.h"
+#include "LampCollection.h"
+#include "StatusBits.h"
+#include "app/PanelMenus.h"
+#include "app/PanelWindow.h"
+#include "panels/front/menu/FrontPanelMenuHost.h"
+
+#include <QString>
+#include <map>
+
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class tavKnob;
+
+namespace dalto {
+class Clock;
+class DeviceLink;
+struct SharedState;
+} // namespace dalto
+
+namespace dalto::front {
+
+class FrontPanelWindow : public PanelWindow {
+    Q_OBJECT
+public:
+    FrontPanelWindow(Application& app, const QString& windowName);
+    ~FrontPanelWindow() override;
+
+    QString aboutTitle() const override;
+    // Timers off, "<>CLR 0", collections emptied.
+    void Form_Unload() override;
+
+    virtual void tmrInfo_Timer() = 0;
+    void tmrFlash_Timer();
+    // Mode lamps by the status word, fault lamps by the fault word.
+    void PaintLamps();
+
+    void cmdClearText_Click();
+    void cmdSave_Click();
+
+    // View, Communication, About and Exit.
+    void mnuSetup_Click();
+    void mnuSimulate_Click();
+    void switchTo(const QString& windowName);
+
+    PanelMenu panelMenu;
+
+    QLineEdit* txtVolt;
+    QLineEdit* txtCurr;
+    QFrame* fraKnobs;
+    tavKnob* knbVolt;
+    tavKnob* knbCurr;
+    std::map<int, Lamp*> lblStatus;
+    std::map<int, Lamp*> lblErrors;
+    std::map<int, Lamp*> lblDisabled;
+    QFrame* fraTitle;
+    QLabel* pctLogo;
+    QLabel* pctName;
+    TranscriptBox* rtbTranx;
+    QPushButton* cmdClearText;
+    QPushButton* cmdSave;
+    QTimer* tmrInfo;
+    QTimer* tmrMenu;
+    QTimer* tmrFlash;
+
+    LampCollection SetPointLamps;
+    LampCollection ConfigLamps;
+    LampCollection FaultLamps;
+    LampCollection ModeLamps;
+
+    StatusBits StatusBitsShown{};
+    StatusBits FaultBitsShown{};
+
+protected:
+    // The panel's debug flag and blink phase, kept in its menu engine's fields.
+    virtual bool debugMode() const = 0;
+    virtual bool& blinkPhase() = 0;
+    // The colour of a lit mode lamp (STANDBY is orange on every panel).
+    virtual LampColour litModeColour(const QString& key) const;
+
+    QLineEdit* readOut(menu::ReadOut which) const;
+
+    // Stored design values of the knobs: the large set-point knobs turn ten
+    // times and have no slot line, the HB's small trip knobs turn five times and
+    // carry the slot.
+    struct KnobDesign {
+        int turns;
+        bool slot;
+    };
+    static constexpr KnobDesign SetPointKnob{10, false};
+    static constexpr KnobDesign TripKnob{5, true};
+    tavKnob* makeKnob(const QString& name, const QString& caption, const KnobDesign& design);
+    // Places knob in fraKnobs with its caption below it.
+    void addKnob(tavKnob* knob, const QString& caption);
+    // Sends the command with the knob's value truncated to the read-out, and
+    // stores it as working and committed set point index.
+    void knobChanged(tavKnob* knob, menu::ReadOut display, const QString& format,
+                     const QString& command, int index);
+    void knobScrolled(tavKnob* knob, menu::ReadOut display, const QString& format);
+
+    Lamp* addLamp(std::map<int, Lamp*>& array, int index, const QString& caption, int tag);
+
+    // The logo and product name from the program folder (a missing one hides its
+    // holder); the transcript registered as the link's echo target.
+    void loadPictures();
+    // fraTitle and pctLogo in a row.
+    QHBoxLayout* titleRow();
+    // The transcript with its Clear and Save keys, for below the face.
+    QWidget* transcriptArea();
+    // Face above, transcript below, as the window's content.
+    void setFace(QWidget* face);
+
+    // Waits, letting events (polls, blinking) run.
+    void waitProcessingEvents(double seconds);
+    // Switches timer on or off; switching a running timer on again does not
+    // restart its count.
+    static void SwitchTimer(QTimer& timer, bool on);
+    // A poll that failed: in debug mode only, a box naming the command, the reply
+    // and the error; otherwise silence (the next tick polls again).
+    void reportPollError(const QString& heading, const QString& reply, const QString& description);
+
+    DeviceLink& link();
+    SharedState& state();
+    Clock& clock();
+
+private:
+    void connectPanelMenu();
+
+    QHBoxLayout* knobRow_ = nullptr;
+    QWidget* transcriptArea_ = nullptr;
+    double lastBlink_ = 0;
+};
+
+} // namespace dalto::front

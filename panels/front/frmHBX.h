@@ -1,0 +1,116 @@
+#pragma once
+// The virtual front panel of the HBX series, the keypad supply: set points are
+// typed as digits into the entry display txtInput (from the computer's keyboard)
+// and confirmed with ENTER; MEM recalls a stored setting, ARM arms the output,
+// DISPLAY shows the committed set points while held.
+//
+// The window renders and forwards: the keypad rules and the menus run in
+// hbx::HbxMenu (this window is its host), the status reply is decoded by
+// ReadStatusReply, and the group captions are drawn by GroupCaptionFrame.
+
+#include "FrontPanelWindow.h"
+#include "StatusReply.h"
+#include "panels/front/hbx/HbxMenu.h"
+
+#include <QString>
+#include <map>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace dalto::front {
+
+class GroupCaptionFrame;
+
+class frmHBX final : public FrontPanelWindow, public hbx::HbxMenuHost {
+    Q_OBJECT
+public:
+    explicit frmHBX(Application& app);
+    ~frmHBX() override;
+
+    void Form_Load() override;
+
+    hbx::HbxMenu& menuEngine() { return menu_; }
+    hbx::HbxFields& fields() { return menu_.fields(); }
+
+    void tmrInfo_Timer() override;
+
+    // Controls, by their names on the device's panel (the shared ones in
+    // FrontPanelWindow).
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label9;
+    QLabel* Label10;
+    QLabel* Label11;
+    QLabel* Label12;
+    QLabel* Label13;
+    QLabel* Label14;
+    QLineEdit* txtMEM;
+    QFrame* fraEnter;
+    QLineEdit* txtInput;
+    QPushButton* cmdMenu;
+    QPushButton* cmdItem;
+    QPushButton* cmdUp;
+    QPushButton* cmdDn;
+    QPushButton* cmdDsply;
+    QPushButton* cmdArm;
+    QPushButton* cmdMem;
+    QPushButton* cmdClear;
+    QPushButton* cmdEnter;
+    QFrame* fraStart;
+    QPushButton* cmdStart;
+    QPushButton* cmdStop;
+    std::map<int, Lamp*> lblArm;
+    GroupCaptionFrame* fraButtons;
+    QFrame* linPower;
+    QFrame* linRemSen;
+    QFrame* linRotary;
+
+    // HbxMenuHost
+    void setReadOut(menu::ReadOut which, const QString& text) override;
+    void ShowValue(menu::ReadOut which, float value, const QString& format) override;
+    void setMemoryText(const QString& text) override;
+    QString inputText() const override;
+    void setInputText(const QString& text) override;
+    void setLamp(hbx::LampSet set, int key, LampColour colour) override;
+    void lampsOff(hbx::LampSet set) override;
+    bool StatusBitShown(int bit) const override;
+    bool FaultBitShown(int bit) const override;
+    void enableKnobs(bool enabled) override;
+    void placeKnobs() override;
+    void setMenuTimerEnabled(bool enabled) override;
+    void setMenuTimerInterval(int milliseconds) override;
+    void setInfoTimerEnabled(bool enabled) override;
+    void poll() override;
+    void repaint() override;
+
+protected:
+    bool debugMode() const override { return menu_.fields().DebugMode; }
+    bool& blinkPhase() override { return menu_.fields().BlinkPhase; }
+    LampColour litModeColour(const QString& key) const override;
+    // Digits and "." typed anywhere on the panel go to the entry display; Enter
+    // is the ENTER key.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildFace();
+    QWidget* buildLampFrame();
+    QWidget* buildKeypad();
+    void connectKeys();
+    void buildCollections();
+    const LampCollection& collection(hbx::LampSet set) const;
+    void showReadouts(const StatusReading& reading);
+    void blinkTypedSetPoint();
+
+    hbx::HbxMenu menu_;
+    bool polling_ = false;
+};
+
+} // namespace dalto::front
