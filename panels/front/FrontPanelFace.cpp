@@ -28,18 +28,8 @@ void frmKD::buildFace()
     face->setAutoFillBackground(true);
 
     // Read-outs, each with the lamp that says which quantity is in control.
-    Label1 = Caption(QStringLiteral("Label1"), QStringLiteral("DC VOLTAGE"));
-    Label2 = Caption(QStringLiteral("Label2"), QStringLiteral("DC CURRENT"));
-    addLamp(lblStatus, 8, QStringLiteral("CTL"), 8)->setAccessibleName(QStringLiteral("Voltage CTL"));
-    addLamp(lblStatus, 10, QStringLiteral("CTL"), 10)->setAccessibleName(QStringLiteral("Current CTL"));
     auto* displays = Plate();
-    auto* displayGrid = new QGridLayout(displays);
-    displayGrid->addWidget(Label1, 0, 0);
-    displayGrid->addWidget(txtVolt, 1, 0);
-    displayGrid->addWidget(lblStatus[8], 1, 1);
-    displayGrid->addWidget(Label2, 2, 0);
-    displayGrid->addWidget(txtCurr, 3, 0);
-    displayGrid->addWidget(lblStatus[10], 3, 1);
+    addReadOuts(*new QGridLayout(displays));
 
     // Lamps: configuration, mode and alarms.
     Label11 = Caption(QStringLiteral("Label11"), QStringLiteral("CONFIGURATION"), true);

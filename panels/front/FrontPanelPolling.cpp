@@ -5,7 +5,6 @@
 #include "ReadoutValue.h"
 #include "StatusQuery.h"
 #include "app/Application.h"
-#include "app/WindowRegistry.h"
 #include "core/LegacyNumbers.h"
 #include "protocol/StatusProtocol.h"
 
@@ -41,13 +40,8 @@ void frmKD::tmrInfo_Timer()
         return;
     polling_ = false;
 
-    const QObject* current = state().CurrentPanel.data();
-    if (current && current->objectName() != windowName()) {
-        Switching = true;
-        app().windows().unload(windowName());
-        Switching = false;
+    if (closeIfNotCurrent())
         return;
-    }
 
     const SimulatedSupply stand{fields().RunState, knbVolt->value(), knbCurr->value(),
                                 state().SimStatus, state().SimAlarms};

@@ -7,11 +7,13 @@
 #include "app/TranscriptBox.h"
 #include "app/TranscriptSave.h"
 #include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 #include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +135,82 @@ Lamp* FrontPanelWindow::addLamp(std::map<int, Lamp*>& array, int index, const QS
     lamp->setObjectName(QStringLiteral("%1(%2)").arg(arrayName).arg(index));
     array[index] = lamp;
     return lamp;
+}
+
+void FrontPanelWindow::setReadOut(menu::ReadOut which, const QString& text)
+{
+    readOut(which)->setText(text);
+}
+
+void FrontPanelWindow::ShowValue(menu::ReadOut which, float value, const QString& format)
+{
+    readOut(which)->setText(ShowValueText(value, format));
+}
+
+bool FrontPanelWindow::StatusBitShown(int bit) const
+{
+    return bit >= 0 && bit < int(StatusBitsShown.size()) && StatusBitsShown[size_t(bit)];
+}
+
+bool FrontPanelWindow::FaultBitShown(int bit) const
+{
+    return bit >= 0 && bit < int(FaultBitsShown.size()) && FaultBitsShown[size_t(bit)];
+}
+
+void FrontPanelWindow::enableKnobs(bool enabled)
+{
+    for (tavKnob* knob : fraKnobs->findChildren<tavKnob*>())
+        knob->setKnobEnabled(enabled);
+}
+
+void FrontPanelWindow::setMenuTimerEnabled(bool enabled)
+{
+    SwitchTimer(*tmrMenu, enabled);
+}
+
+void FrontPanelWindow::setMenuTimerInterval(int milliseconds)
+{
+    tmrMenu->setInterval(milliseconds);
+}
+
+void FrontPanelWindow::setInfoTimerEnabled(bool enabled)
+{
+    SwitchTimer(*tmrInfo, enabled);
+}
+
+void FrontPanelWindow::poll()
+{
+    tmrInfo_Timer();
+}
+
+void FrontPanelWindow::repaint()
+{
+    update();
+}
+
+void FrontPanelWindow::addReadOuts(QGridLayout& grid)
+{
+    Label1 = Caption(QStringLiteral("Label1"), QStringLiteral("DC VOLTAGE"));
+    Label2 = Caption(QStringLiteral("Label2"), QStringLiteral("DC CURRENT"));
+    addLamp(lblStatus, 8, QStringLiteral("CTL"), 8)->setAccessibleName(QStringLiteral("Voltage CTL"));
+    addLamp(lblStatus, 10, QStringLiteral("CTL"), 10)->setAccessibleName(QStringLiteral("Current CTL"));
+    grid.addWidget(Label1, 0, 0);
+    grid.addWidget(txtVolt, 1, 0);
+    grid.addWidget(lblStatus[8], 1, 1);
+    grid.addWidget(Label2, 2, 0);
+    grid.addWidget(txtCurr, 3, 0);
+    grid.addWidget(lblStatus[10], 3, 1);
+}
+
+bool FrontPanelWindow::closeIfNotCurrent()
+{
+    const QObject* current = state().CurrentPanel.data();
+    if (!current || current->objectName() == windowName())
+        return false;
+    Switching = true;
+    app().windows().unload(windowName());
+    Switching = false;
+    return true;
 }
 
 tavKnob* FrontPanelWindow::makeKnob(const QString& name, const QString& caption, const KnobDesign& design)

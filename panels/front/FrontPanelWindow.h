@@ -11,12 +11,13 @@
 #include "StatusBits.h"
 #include "app/PanelMenus.h"
 #include "app/PanelWindow.h"
-#include "panels/front/menu/FrontPanelMenuHost.h"
+#include "panels/front/menu/PanelHost.h"
 
 #include <QString>
 #include <map>
 
 class QFrame;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -32,7 +33,7 @@ struct SharedState;
 
 namespace dalto::front {
 
-class FrontPanelWindow : public PanelWindow {
+class FrontPanelWindow : public PanelWindow, public virtual menu::PanelHost {
     Q_OBJECT
 public:
     FrontPanelWindow(Application& app, const QString& windowName);
@@ -47,6 +48,18 @@ public:
     // Mode lamps by the status word, fault lamps by the fault word.
     void PaintLamps();
 
+    // The part of both menu engines' hosts that every panel does alike.
+    void setReadOut(menu::ReadOut which, const QString& text) override;
+    void ShowValue(menu::ReadOut which, float value, const QString& format) override;
+    bool StatusBitShown(int bit) const override;
+    bool FaultBitShown(int bit) const override;
+    void enableKnobs(bool enabled) override;
+    void setMenuTimerEnabled(bool enabled) override;
+    void setMenuTimerInterval(int milliseconds) override;
+    void setInfoTimerEnabled(bool enabled) override;
+    void poll() override;
+    void repaint() override;
+
     void cmdClearText_Click();
     void cmdSave_Click();
 
@@ -57,6 +70,8 @@ public:
 
     PanelMenu panelMenu;
 
+    QLabel* Label1;
+    QLabel* Label2;
     QLineEdit* txtVolt;
     QLineEdit* txtCurr;
     QFrame* fraKnobs;
@@ -111,6 +126,9 @@ protected:
     void knobScrolled(tavKnob* knob, menu::ReadOut display, const QString& format);
 
     Lamp* addLamp(std::map<int, Lamp*>& array, int index, const QString& caption, int tag);
+    // The two read-outs with their captions (Label1, Label2) and the lamps that say
+    // which quantity is in control, in rows 0-3 of grid.
+    void addReadOuts(QGridLayout& grid);
 
     // The logo and product name from the program folder (a missing one hides its
     // holder); the transcript registered as the link's echo target.
@@ -121,6 +139,10 @@ protected:
     QWidget* transcriptArea();
     // Face above, transcript below, as the window's content.
     void setFace(QWidget* face);
+
+    // When another panel has become current: unloads this one (Switching set
+    // meanwhile, so the program goes on) and says true; the tick then ends.
+    bool closeIfNotCurrent();
 
     // Waits, letting events (polls, blinking) run.
     void waitProcessingEvents(double seconds);

@@ -5,7 +5,6 @@
 
 #include "StatusQuery.h"
 #include "app/Application.h"
-#include "app/WindowRegistry.h"
 #include "core/LegacyNumbers.h"
 #include "panels/front/hbx/HbxItems.h"
 #include "protocol/StatusProtocol.h"
@@ -60,13 +59,8 @@ void frmHBX::tmrInfo_Timer()
         return;
     }
 
-    const QObject* current = state().CurrentPanel.data();
-    if (current && current->objectName() != windowName()) {
-        Switching = true;
-        app().windows().unload(windowName());
-        Switching = false;
+    if (closeIfNotCurrent())
         return;
-    }
 
     const SharedState& s = state();
     const SimulatedSupply stand{fields().RunState, knbVolt->value(), knbCurr->value(),

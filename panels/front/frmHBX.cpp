@@ -150,16 +150,6 @@ void frmHBX::keyPressEvent(QKeyEvent* event)
 
 // HbxMenuHost
 
-void frmHBX::setReadOut(menu::ReadOut which, const QString& text)
-{
-    readOut(which)->setText(text);
-}
-
-void frmHBX::ShowValue(menu::ReadOut which, float value, const QString& format)
-{
-    readOut(which)->setText(ShowValueText(value, format));
-}
-
 void frmHBX::setMemoryText(const QString& text)
 {
     txtMEM->setText(text);
@@ -199,51 +189,10 @@ void frmHBX::lampsOff(hbx::LampSet set)
         lamp->setColour(LampColour::Off);
 }
 
-bool frmHBX::StatusBitShown(int bit) const
-{
-    return bit >= 0 && bit < int(StatusBitsShown.size()) && StatusBitsShown[size_t(bit)];
-}
-
-bool frmHBX::FaultBitShown(int bit) const
-{
-    return bit >= 0 && bit < int(FaultBitsShown.size()) && FaultBitsShown[size_t(bit)];
-}
-
-void frmHBX::enableKnobs(bool enabled)
-{
-    knbVolt->setKnobEnabled(enabled);
-    knbCurr->setKnobEnabled(enabled);
-}
-
 void frmHBX::placeKnobs()
 {
     knbVolt->SetPositionNoEvent(state().DeviceState[0]);
     knbCurr->SetPositionNoEvent(state().DeviceState[1]);
-}
-
-void frmHBX::setMenuTimerEnabled(bool enabled)
-{
-    SwitchTimer(*tmrMenu, enabled);
-}
-
-void frmHBX::setMenuTimerInterval(int milliseconds)
-{
-    tmrMenu->setInterval(milliseconds);
-}
-
-void frmHBX::setInfoTimerEnabled(bool enabled)
-{
-    SwitchTimer(*tmrInfo, enabled);
-}
-
-void frmHBX::poll()
-{
-    tmrInfo_Timer();
-}
-
-void frmHBX::repaint()
-{
-    update();
 }
 
 } // namespace dalto::front

@@ -38,8 +38,6 @@ public:
 
     // Controls, by their names on the device's panel (the shared ones in
     // FrontPanelWindow).
-    QLabel* Label1;
-    QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;
@@ -74,22 +72,12 @@ public:
     QFrame* linRotary;
 
     // HbxMenuHost
-    void setReadOut(menu::ReadOut which, const QString& text) override;
-    void ShowValue(menu::ReadOut which, float value, const QString& format) override;
     void setMemoryText(const QString& text) override;
     QString inputText() const override;
     void setInputText(const QString& text) override;
     void setLamp(hbx::LampSet set, int key, LampColour colour) override;
     void lampsOff(hbx::LampSet set) override;
-    bool StatusBitShown(int bit) const override;
-    bool FaultBitShown(int bit) const override;
-    void enableKnobs(bool enabled) override;
     void placeKnobs() override;
-    void setMenuTimerEnabled(bool enabled) override;
-    void setMenuTimerInterval(int milliseconds) override;
-    void setInfoTimerEnabled(bool enabled) override;
-    void poll() override;
-    void repaint() override;
 
 protected:
     bool debugMode() const override { return menu_.fields().DebugMode; }

@@ -156,16 +156,6 @@ void frmKD::buildCollections()
         ModeLamps.add(QString::number(index), lamp);
 }
 
-void frmKD::setReadOut(menu::ReadOut which, const QString& text)
-{
-    readOut(which)->setText(text);
-}
-
-void frmKD::ShowValue(menu::ReadOut which, float value, const QString& format)
-{
-    readOut(which)->setText(ShowValueText(value, format));
-}
-
 void frmKD::setLamp(menu::LampGroup group, int position, LampColour colour)
 {
     const LampCollection& lamps = group == menu::LampGroup::SetPoint ? SetPointLamps : ConfigLamps;
@@ -192,16 +182,6 @@ void frmKD::FaultLampsOff()
         lamp->setColour(LampColour::Off);
 }
 
-bool frmKD::StatusBitShown(int bit) const
-{
-    return bit >= 0 && bit < int(StatusBitsShown.size()) && StatusBitsShown[size_t(bit)];
-}
-
-bool frmKD::FaultBitShown(int bit) const
-{
-    return bit >= 0 && bit < int(FaultBitsShown.size()) && FaultBitsShown[size_t(bit)];
-}
-
 void frmKD::showCalKey(bool shown)
 {
     cmdCal->setVisible(shown);
@@ -220,12 +200,6 @@ void frmKD::enableSetKeys(bool enabled)
 {
     for (QPushButton* key : {cmdVolt, cmdCurr, cmdOVT, cmdOCT})
         key->setEnabled(enabled);
-}
-
-void frmKD::enableKnobs(bool enabled)
-{
-    for (tavKnob* knob : fraKnobs->findChildren<tavKnob*>())
-        knob->setKnobEnabled(enabled);
 }
 
 tavKnob* frmKD::knobFor(int index) const
@@ -247,31 +221,6 @@ void frmKD::placeKnobs()
     for (int index = 0; index < 4; ++index)
         if (tavKnob* knob = knobFor(index))
             knob->SetPositionNoEvent(state().DeviceState[size_t(index)]);
-}
-
-void frmKD::setMenuTimerEnabled(bool enabled)
-{
-    SwitchTimer(*tmrMenu, enabled);
-}
-
-void frmKD::setMenuTimerInterval(int milliseconds)
-{
-    tmrMenu->setInterval(milliseconds);
-}
-
-void frmKD::setInfoTimerEnabled(bool enabled)
-{
-    SwitchTimer(*tmrInfo, enabled);
-}
-
-void frmKD::poll()
-{
-    tmrInfo_Timer();
-}
-
-void frmKD::repaint()
-{
-    update();
 }
 
 } // namespace dalto::front

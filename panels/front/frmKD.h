@@ -53,8 +53,6 @@ public:
 
     // Controls, by their names on the device's panel (the shared ones in
     // FrontPanelWindow).
-    QLabel* Label1;
-    QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;
@@ -84,24 +82,14 @@ public:
     QPushButton* cmdStop;
 
     // FrontPanelMenuHost
-    void setReadOut(menu::ReadOut which, const QString& text) override;
-    void ShowValue(menu::ReadOut which, float value, const QString& format) override;
     void setLamp(menu::LampGroup group, int position, LampColour colour) override;
     void ModeLampsOff() override;
     void ConfigLampsOff() override;
     void FaultLampsOff() override;
-    bool StatusBitShown(int bit) const override;
-    bool FaultBitShown(int bit) const override;
     void showCalKey(bool shown) override;
     void showArrowKeys(bool shown) override;
     void enableSetKeys(bool enabled) override;
-    void enableKnobs(bool enabled) override;
     void placeKnobs() override;
-    void setMenuTimerEnabled(bool enabled) override;
-    void setMenuTimerInterval(int milliseconds) override;
-    void setInfoTimerEnabled(bool enabled) override;
-    void poll() override;
-    void repaint() override;
 
 protected:
     bool debugMode() const override { return menu_.fields().DebugMode; }

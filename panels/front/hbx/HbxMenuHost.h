@@ -2,7 +2,7 @@
 // What the HBX menu engine needs from the window it runs on (frmHBX). The window
 // implements this; the engine never touches a widget.
 
-#include "panels/front/menu/FrontPanelMenuHost.h"
+#include "panels/front/menu/PanelHost.h"
 
 #include <QString>
 
@@ -16,14 +16,8 @@ using menu::ReadOut;
 // ModeLamps 0 (ARM), 3, 4, 6, 7, 8, 9, 10).
 enum class LampSet { SetPoint, Config, Fault, Mode };
 
-class HbxMenuHost {
+class HbxMenuHost : public virtual menu::PanelHost {
 public:
-    virtual ~HbxMenuHost() = default;
-
-    // txtVolt / txtCurr, also the menu displays.
-    virtual void setReadOut(ReadOut which, const QString& text) = 0;
-    // The panel's ShowValue: value truncated (not rounded) to format.
-    virtual void ShowValue(ReadOut which, float value, const QString& format) = 0;
     // txtMEM, the one-digit memory display.
     virtual void setMemoryText(const QString& text) = 0;
 
@@ -37,26 +31,9 @@ public:
     // Every lamp of one collection off.
     virtual void lampsOff(LampSet set) = 0;
 
-    // Bits of the status and fault words of the last poll (StatusBitsShown,
-    // FaultBitsShown), 0..16. Status bit 0 is the armed output.
-    virtual bool StatusBitShown(int bit) const = 0;
-    virtual bool FaultBitShown(int bit) const = 0;
-
-    // knbVolt and knbCurr enabled or disabled.
-    virtual void enableKnobs(bool enabled) = 0;
-    // Both knobs to DeviceState[0] and [1] without an event.
+    // Both knobs to DeviceState[0] and [1] without an event. (Status bit 0 of
+    // StatusBitShown is the armed output.)
     virtual void placeKnobs() = 0;
-
-    // tmrMenu: setting the interval does not enable it; its ticks go to
-    // HbxMenu::tmrMenu_Timer.
-    virtual void setMenuTimerEnabled(bool enabled) = 0;
-    virtual void setMenuTimerInterval(int milliseconds) = 0;
-    // tmrInfo on or off.
-    virtual void setInfoTimerEnabled(bool enabled) = 0;
-    // One poll now: tmrInfo_Timer called directly.
-    virtual void poll() = 0;
-
-    virtual void repaint() = 0;
 };
 
 } // namespace dalto::front::hbx
