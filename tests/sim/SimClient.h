@@ -5,14 +5,11 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include "QStringPrinter.h"
+
 #include <QString>
 #include <ostream>
 
-// Readable QString values in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace dalto::testing {
 

@@ -108,6 +108,15 @@ std::vector<WireEvent> ScriptedTransport::writes() const
     return result;
 }
 
+QStringList ScriptedTransport::linesSince(qsizetype& mark) const
+{
+    const QByteArray all = written();
+    QStringList lines = QString::fromLatin1(all.mid(mark)).split(QLatin1Char('\n'));
+    mark = all.size();
+    lines.removeLast();
+    return lines;
+}
+
 QByteArray ScriptedTransport::written() const
 {
     QByteArray all;

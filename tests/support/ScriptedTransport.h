@@ -17,6 +17,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -73,6 +74,9 @@ public:
     std::vector<WireEvent> writes() const;
     // Every byte written, in order.
     QByteArray written() const;
+    // The command lines written from byte mark on, without their LF; mark moves to
+    // the end.
+    QStringList linesSince(qsizetype& mark) const;
     // Bytes delivered but not read yet (including those still to arrive).
     qsizetype unreadBytes() const;
     bool serialOpen() const { return serialOpen_; }

@@ -42,11 +42,7 @@ protected:
     // Lines sent since the last call (or since the panel opened).
     QStringList sent()
     {
-        const QByteArray bytes = device.written().mid(mark);
-        mark = device.written().size();
-        QStringList lines = QString::fromLatin1(bytes).split(QLatin1Char('\n'));
-        lines.removeLast();
-        return lines;
+        return device.linesSince(mark);
     }
     // Lines sent since the mark that are not polls.
     QStringList commands()

@@ -4,15 +4,14 @@
 
 #include "panels/front/hbx/HbxMenu.h"
 
+#include "QStringPrinter.h"
 #include "link/LinkFixture.h"
 
 #include <QStringList>
 #include <array>
 #include <map>
-#include <ostream>
 #include <utility>
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace dalto::testing {
 
@@ -75,10 +74,7 @@ protected:
     // Command lines sent since the last call.
     QStringList sent()
     {
-        QStringList lines = QString::fromLatin1(device.written().mid(sentFrom)).split('\n');
-        sentFrom = device.written().size();
-        lines.removeLast();
-        return lines;
+        return device.linesSince(sentFrom);
     }
 
     // Keys typed into the entry display, one change each.

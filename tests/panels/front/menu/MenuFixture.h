@@ -5,14 +5,13 @@
 
 #include "panels/front/menu/FrontPanelMenu.h"
 
+#include "QStringPrinter.h"
 #include "link/LinkFixture.h"
 
 #include <QStringList>
 #include <array>
 #include <map>
-#include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace dalto::testing {
 
@@ -90,10 +89,7 @@ protected:
     // Command lines sent since the last call.
     QStringList sent()
     {
-        QStringList lines = QString::fromLatin1(device.written().mid(sentFrom)).split('\n');
-        sentFrom = device.written().size();
-        lines.removeLast();
-        return lines;
+        return device.linesSince(sentFrom);
     }
 
     void tickFor(double seconds)
