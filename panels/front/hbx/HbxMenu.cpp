@@ -361,8 +361,11 @@ bool HbxMenu::CheckDirectEntryTimeout()
     if (fields_.MenuMode != hbxmode::DirectEntry
         || !menu::IdleLongerThan(clock_.now(), fields_.MenuIdleSince, menu::MenuTimeoutSeconds))
         return false;
+    // UP and DN send every step at once: what they left on the supply is its set
+    // point now, also for DISPLAY and a later CLEAR.
+    if (const HbxSetPoint* point = FindHbxSetPoint(fields_.SetPointItem))
+        state_.DeviceStateSaved[point->index] = state_.DeviceState[point->index];
     ExitMenu();
-    // UP and DN may have moved the set point the knob shows.
     host_.placeKnobs();
     return true;
 }

@@ -54,6 +54,14 @@ TEST_F(HbxKeysTest, UpHeldInIdleStepsTheVoltageSetPointLive)
     menu->cmdClear_MouseUp();
     EXPECT_EQ(sent(), QStringList({"<>CLR 0", "VOLT 12", "<>CHG 0,-1,0"}));
     EXPECT_TRUE(panel.knobs);
+
+    // Left alone instead, the stepped value stays and becomes the committed one.
+    releaseAfter(0.3, [this] { menu->cmdArrow_MouseUp(); });
+    menu->cmdUp_MouseDown();
+    clock.advance(10.5);
+    EXPECT_TRUE(menu->CheckDirectEntryTimeout());
+    EXPECT_FLOAT_EQ(context.state.DeviceState[0], 12.2f);
+    EXPECT_FLOAT_EQ(context.state.DeviceStateSaved[0], 12.2f);
 }
 
 TEST_F(HbxKeysTest, ClearHeldInAMenuTellsTheSupplyAtFiveAndTenSeconds)
