@@ -248,6 +248,8 @@ void HbxMenu::ApplyEditValue(EditAction action)
         fields_.EditValue = action == EditAction::Clear ? memory : limited(fields_.EditValue, LargestMemory);
         if (action == EditAction::Save) {
             memory = fields_.EditValue;
+            // Without a supply the memory display shows the simulated third word.
+            state_.SimExtra = int32_t(memory);
             send(QStringLiteral("MEM ") + menu::NumberText(memory));
         }
     } else if (menuState == hbxstate::Config) {

@@ -56,6 +56,7 @@ TEST_F(HbxMenuTest, MemoryRecallSendsTheLastDigitTyped)
     sent();
     menu->cmdEnter_Click();
     EXPECT_EQ(sent().first(), "MEM 7");
+    EXPECT_EQ(context.state.SimExtra, 7);
 }
 
 TEST_F(HbxMenuTest, CalibrationPromptTakesOnlyTheTwoCodes)
