@@ -70,7 +70,6 @@ struct HbxFields {
     double CalIdleSince = 0;
     double MenuIdleSince = 0;
     bool DebugMode = false;               // echo flag of every exchange
-    bool Switching = false;               // the window is being replaced by another panel
     // MenuState and TypeCode while DISPLAY is held.
     int16_t SavedState = hbxstate::Idle;
     int16_t SavedTypeCode = NotTyping;
