@@ -193,3 +193,13 @@ TEST_F(ModulationTableFileTest, RejectedFilesSendNothing)
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_TRUE(table.rows.empty());
 }
+
+TEST_F(ModulationTableFileTest, SimulatedDeviceAnswersWithTheTypedBoxes)
+{
+    context.state.BusCode = 5;
+    table.selection.modType = 1;
+    EXPECT_EQ(ReadModSelection(link, table, {"2", "", "", ""}), (ModSelection{2, 1}));
+    EXPECT_EQ(table.shown, (ModSelection{2, 1}));
+    EXPECT_EQ(ReadTableRow(link, table, 4, {"", "", "", "0.7"}), (ModTableRow{4, "0", "0.7"}));
+    EXPECT_EQ(table.rows, (std::vector<ModTableRow>{{4, "0", "0.7"}}));
+}
