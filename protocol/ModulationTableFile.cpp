@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace dalto {
 
 namespace {
