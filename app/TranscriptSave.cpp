@@ -2,9 +2,9 @@
 
 #include "core/AppContext.h"
 #include "core/PickFile.h"
+#include "core/ReplaceFile.h"
 #include "core/Transcript.h"
 
-#include <QSaveFile>
 
 namespace dalto {
 
@@ -16,11 +16,9 @@ void SaveTranscriptToFile(AppContext& context, const TranscriptTarget& transcrip
     if (path.isEmpty())
         return;
     context.clock.pump();
-    QSaveFile file(path);
     const QByteArray text = (transcript.transcriptText() + QLatin1Char('\n')).toLocal8Bit();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        context.prompts.message(QStringLiteral("The transcript could not be saved to %1.\r\n%2")
-                                    .arg(path, file.errorString()),
+    if (const QString reason = ReplaceFile(path, text); !reason.isEmpty())
+        context.prompts.message(QStringLiteral("The transcript could not be saved to %1.\r\n%2").arg(path, reason),
                                 ApplicationTitle, PromptButtons::Ok, PromptIcon::Critical);
 }
 

@@ -1,9 +1,10 @@
 #include "ProfileFile.h"
 #include "ProfileFileEdit.h"
 
+#include "ReplaceFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 // SimpleIni is compiled into this file alone: only its narrow-character parser is
 // used, which needs neither the packaged library nor its Unicode converters (ICU).
@@ -121,18 +122,8 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
 
     const QByteArray text = withProfileValue(old, section.toUtf8(), key.toUtf8(), value.toUtf8());
 
-    // Unbuffered, so that a short write (a full disk) shows in write()'s count: a
-    // buffered QSaveFile can commit a truncated copy over the old file.
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(out.errorString());
-    if (out.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
+    if (const QString reason = ReplaceFile(path_, text); !reason.isEmpty())
         return fail(reason);
-    }
-    if (!out.commit())
-        return fail(out.errorString());
     return true;
 }
 

@@ -5,13 +5,13 @@
 #include "core/PickFile.h"
 #include "core/ProfileFile.h"
 #include "core/ProfileFileEdit.h"
+#include "core/ReplaceFile.h"
 #include "core/Transcript.h"
 #include "link/DeviceLink.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -67,22 +67,6 @@ QByteArray tableFileText(const ModulationTable& table)
         put(TableSection, outKey(row.row), row.value);
     }
     return text;
-}
-
-// Writes text to a temporary file beside path and puts it in place of the old file
-// only when it is complete. The reason of a failure, or an empty text.
-QString replaceFile(const QString& path, const QByteArray& text)
-{
-    // Unbuffered, so that a short write (a full disk) shows in write()'s count.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return out.errorString();
-    if (out.write(text.constData(), qint64(text.size())) != qint64(text.size())) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return reason;
-    }
-    return out.commit() ? QString() : out.errorString();
 }
 
 // Asks whether an existing file may be replaced; false stops the save (after any
@@ -183,7 +167,7 @@ bool SaveModulationTable(AppContext& context, const ModulationTable& table)
     if (info.exists() && !mayOverwrite(prompts, info))
         return false;
 
-    const QString failure = replaceFile(path, tableFileText(table));
+    const QString failure = ReplaceFile(path, tableFileText(table));
     if (!failure.isEmpty()) {
         tell(prompts,
              (info.exists() ? QStringLiteral("Unable to overwrite file, save aborted.")
