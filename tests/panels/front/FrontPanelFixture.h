@@ -8,12 +8,26 @@
 #include "panels/front/frmKD.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include "app/TranscriptBox.h"
 #include <QStringList>
+#include <dialix/tavKnob.h>
 
 namespace dalto::testing {
+
+// Keys, lamps, read-outs and knobs of panel that a screen reader could not name.
+inline QStringList UnnamedControls(const QWidget& panel)
+{
+    QStringList unnamed;
+    for (QWidget* control : panel.findChildren<QWidget*>())
+        if ((qobject_cast<QPushButton*>(control) || qobject_cast<front::Lamp*>(control)
+             || qobject_cast<QLineEdit*>(control) || qobject_cast<tavKnob*>(control))
+            && control->accessibleName().isEmpty())
+            unnamed << control->objectName();
+    return unnamed;
+}
 
 class TimerSilencer final : public QObject {
 public:

@@ -65,12 +65,7 @@ TEST_F(FrontPanelPolling, LoadAnnouncesIdlePlacesKnobsAndSimulatesStandby)
     EXPECT_EQ(panel->FaultLamps.count(), 7);
     EXPECT_EQ(panel->ConfigLamps.at(7), panel->lblErrors[8]);
 
-    QStringList unnamed;
-    for (QWidget* control : panel->findChildren<QWidget*>())
-        if ((qobject_cast<QPushButton*>(control) || qobject_cast<Lamp*>(control) ||
-             qobject_cast<QLineEdit*>(control) || qobject_cast<tavKnob*>(control)) &&
-            control->accessibleName().isEmpty())
-            unnamed << control->objectName();
+    const QStringList unnamed = UnnamedControls(*panel);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 }
 

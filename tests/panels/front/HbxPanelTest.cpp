@@ -83,12 +83,7 @@ TEST_F(HbxPanel, LoadsWithItsCollectionsKnobsAndNamedControls)
     EXPECT_EQ(panel->ModeLamps.find("0"), panel->lblArm[0]);
     EXPECT_EQ(panel->ModeLamps.count(), 8);
 
-    QStringList unnamed;
-    for (QWidget* control : panel->findChildren<QWidget*>())
-        if ((qobject_cast<QPushButton*>(control) || qobject_cast<Lamp*>(control) ||
-             qobject_cast<QLineEdit*>(control) || qobject_cast<tavKnob*>(control)) &&
-            control->accessibleName().isEmpty())
-            unnamed << control->objectName();
+    const QStringList unnamed = UnnamedControls(*panel);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 
     panel->close();
