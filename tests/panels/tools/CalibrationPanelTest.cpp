@@ -3,6 +3,7 @@
 // the fake clock.
 
 #include "AppFixture.h"
+#include "app/TranscriptBox.h"
 #include "panels/tools/frmCalibration.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ protected:
     {
         startApp({.startup = QStringLiteral("Calibration Panel"), .comm = comm});
         panel = &currentAs<frmCalibration>();
-        mark = device.written().size();
+        loadLines = device.linesSince(mark);
     }
     QStringList enterCode(const QString& code)
     {
@@ -60,6 +61,7 @@ protected:
 
     frmCalibration* panel = nullptr;
     qsizetype mark = 0;
+    QStringList loadLines;
 };
 
 } // namespace
@@ -67,6 +69,9 @@ protected:
 TEST_F(CalibrationPanelTest, CodesOpenTheLevelsTheFrameFollowsAndEndCalLocksAgain)
 {
     open();
+    EXPECT_EQ(loadLines.back(), "<>CHG 0,-1,0");
+    EXPECT_FALSE(panel->rtbTranx->transcriptText().contains("<>CHG")) << "sent without echo";
+    EXPECT_EQ(panel->selectedPot(), -1);
     const int locked = panel->fraCmds->height();
     EXPECT_FALSE(potsOpen());
     EXPECT_FALSE(factoryOpen());
