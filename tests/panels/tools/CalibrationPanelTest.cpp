@@ -55,9 +55,18 @@ protected:
                 times.push_back(w.time);
         return times;
     }
-    bool potsOpen() const { return panel->cmdSetPot.at(0)->isEnabled() && !panel->txtPot.at(4)->isReadOnly() && panel->cmdUp->isEnabled(); }
-    bool factoryOpen() const { return !panel->txtSCPI.at(19)->isHidden() && panel->cmdSetSCPI.at(31)->isEnabled(); }
-    bool networkRowsShown() const { return !panel->cmdSetSCPI.at(40)->isHidden() && !panel->txtSCPI.at(41)->isHidden(); }
+    bool potsOpen() const
+    {
+        return panel->cmdSetPot.at(0)->isEnabled() && !panel->txtPot.at(4)->isReadOnly() && panel->cmdUp->isEnabled();
+    }
+    bool factoryOpen() const
+    {
+        return !panel->txtSCPI.at(19)->isHidden() && panel->cmdSetSCPI.at(31)->isEnabled();
+    }
+    bool networkRowsShown() const
+    {
+        return !panel->cmdSetSCPI.at(40)->isHidden() && !panel->txtSCPI.at(41)->isHidden();
+    }
 
     frmCalibration* panel = nullptr;
     qsizetype mark = 0;
