@@ -18,6 +18,8 @@ inline const QString Live = QStringLiteral("<>STA");
 inline const QString Versions = QStringLiteral("SYST:VERS?");
 inline const QString ErrorQuery = QStringLiteral("SYST:ERR?");
 inline const QString Closing = QStringLiteral("<>CLR 0");
+// A tool panel that watches no live values tells the device so on opening.
+inline const QString ToolPanelOpened = QStringLiteral("<>CHG 0,-1,0");
 inline const QString Restart = QStringLiteral("<>RST");
 // Reply time-out of these exchanges, seconds.
 inline constexpr int16_t ReplyTimeout = 2;

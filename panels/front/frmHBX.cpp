@@ -1,7 +1,7 @@
 #include "frmHBX.h"
 
 #include "GroupCaptionFrame.h"
-#include "HeldKey.h"
+#include "app/HeldKey.h"
 #include "ReadoutValue.h"
 #include "SimulatedStatus.h"
 #include "app/Application.h"

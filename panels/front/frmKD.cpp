@@ -1,6 +1,6 @@
 #include "frmKD.h"
 
-#include "HeldKey.h"
+#include "app/HeldKey.h"
 #include "ReadoutValue.h"
 #include "SimulatedStatus.h"
 #include "app/Application.h"

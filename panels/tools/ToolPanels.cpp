@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "frmCalibration.h"
 #include "frmCommand.h"
 #include "frmRegisters.h"
 
@@ -12,6 +13,7 @@ void registerToolPanels(Application& app)
 {
     app.windows().registerPanel(window::frmCommand, [](Application& a) { return new frmCommand(a); });
     app.windows().registerPanel(window::frmRegisters, [](Application& a) { return new frmRegisters(a); });
+    app.windows().registerPanel(window::frmCalibration, [](Application& a) { return new frmCalibration(a); });
 }
 
 } // namespace dalto

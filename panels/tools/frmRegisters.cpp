@@ -4,6 +4,7 @@
 #include "app/WindowNames.h"
 #include "link/DeviceLink.h"
 #include "protocol/CommandVocabulary.h"
+#include "protocol/StatusProtocol.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -21,7 +22,6 @@ namespace dalto {
 namespace {
 // The SCPI position of cmdGetReg(i) is i + this.
 constexpr int ConditionQueryBase = 20;
-const QString ChangeNotice = QStringLiteral("<>CHG 0,-1,0");
 
 // The six registers from left to right, with the IEEE-488 entry that reads them.
 struct RegisterColumn {
@@ -188,7 +188,7 @@ void frmRegisters::Form_Load()
 {
     loadToolPanel();
     optFormat.at(0)->setChecked(true);
-    app().link().WriteDevice(ChangeNotice, false);
+    app().link().WriteDevice(status::ToolPanelOpened, false);
     const int type = app().state().SystemType;
     if ((type == 0 || type == 1) && menu.mnuModulation)
         menu.mnuModulation->setEnabled(false);

@@ -111,8 +111,10 @@ TEST_F(PanelSwitchTest, ToolPanelMenuBarCaptionsAndAvailability)
     // Items for what this build does not have yet stay visible but unusable.
     EXPECT_FALSE(menu.mnuVirtual->isEnabled());
     EXPECT_FALSE(menu.mnuSetup->isEnabled());
-    EXPECT_FALSE(menu.mnuCalibration->isEnabled());
     ASSERT_NE(command.findChild<QAction*>("mnuAbout"), nullptr);
+    ASSERT_TRUE(menu.mnuCalibration->isEnabled());
+    menu.mnuCalibration->trigger();
+    EXPECT_EQ(current()->windowName(), window::frmCalibration);
 }
 
 TEST_F(PanelSwitchTest, SetupItemRunsTheHookThenRefreshesFromTheDevice)

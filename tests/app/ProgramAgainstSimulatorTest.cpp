@@ -1,5 +1,6 @@
 // The program against dalto-sim over TCP on loopback: start-up, the Command
-// panel setting and reading a value, the Register panel reading a register.
+// panel setting and reading a value, the Register panel reading a register, the
+// Calibration panel unlocking the pots and stepping one.
 
 #include "ScriptedPrompts.h"
 #include "SimProcess.h"
@@ -7,10 +8,14 @@
 #include "app/PanelCatalog.h"
 #include "app/TranscriptBox.h"
 #include "core/Clock.h"
+#include "panels/tools/frmCalibration.h"
 #include "panels/tools/frmCommand.h"
 #include "panels/tools/frmRegisters.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,25 +25,33 @@
 using namespace dalto;
 using namespace dalto::testing;
 
+namespace {
+// The shipped settings file pointed at sim over TCP/IP, starting with startup.
+QString writeConfig(const QTemporaryDir& dir, const SimProcess& sim, const QString& startup)
+{
+    QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
+    EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(shipped.readAll());
+    text.replace("Start-Up=Virtual Panel", "Start-Up=" + startup);
+    text.replace("Comm=Simulated\nAddress=\nPort=",
+                 QStringLiteral("Comm=TCP/IP\nAddress=%1\nPort=%2").arg(sim.host()).arg(sim.port()));
+    QFile config(dir.filePath("Dalto_Panel.ini"));
+    EXPECT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(text.toUtf8());
+    return config.fileName();
+}
+} // namespace
+
 TEST(ProgramAgainstSimulatorTest, CommandAndRegisterPanelsTalkToTheSimulator)
 {
     SimProcess sim;
     ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
     QTemporaryDir dir;
-    QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    QString text = QString::fromUtf8(shipped.readAll());
-    text.replace("Start-Up=Virtual Panel", "Start-Up=Command Panel");
-    text.replace("Comm=Simulated\nAddress=\nPort=",
-                 QStringLiteral("Comm=TCP/IP\nAddress=%1\nPort=%2").arg(sim.host()).arg(sim.port()));
-    QFile config(dir.filePath("Dalto_Panel.ini"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(text.toUtf8());
-    config.close();
+    const QString config = writeConfig(dir, sim, "Command Panel");
 
     SteadyClock clock;
     ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), config.fileName(), dir.path()));
+    Application app(clock, prompts, Paths(dir.path(), config, dir.path()));
     registerProgramPanels(app);
     app.start();
     ASSERT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join('\n').toStdString();
@@ -66,4 +79,42 @@ TEST(ProgramAgainstSimulatorTest, CommandAndRegisterPanelsTalkToTheSimulator)
 
     registers->close();
     EXPECT_TRUE(app.ended());
+}
+
+TEST(ProgramAgainstSimulatorTest, CalibrationPanelUnlocksStepsAPotAndReadsItBack)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    QTemporaryDir dir;
+    const QString config = writeConfig(dir, sim, "Calibration Panel");
+    SteadyClock clock;
+    ScriptedPrompts prompts;
+    Application app(clock, prompts, Paths(dir.path(), config, dir.path()));
+    registerProgramPanels(app);
+    app.start();
+    auto* panel = qobject_cast<frmCalibration*>(app.currentPanel());
+    ASSERT_NE(panel, nullptr);
+
+    panel->txtSCPI.at(29)->setText("7351");
+    panel->cmdSetSCPI.at(29)->click();
+    panel->cmdGetPot.at(2)->click();
+    const int before = panel->txtPot.at(2)->text().toInt();
+    auto mouse = [&](QEvent::Type type) {
+        QMouseEvent event(type, QPointF(3, 3), panel->cmdUp->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(panel->cmdUp, &event);
+    };
+    QTimer::singleShot(250, panel, [&] { mouse(QEvent::MouseButtonRelease); });
+    mouse(QEvent::MouseButtonPress);
+    const QString stepped = panel->txtPot.at(2)->text();
+    EXPECT_GT(stepped.toInt(), before);
+
+    panel->txtPot.at(2)->clear();
+    panel->cmdGetPot.at(2)->click();
+    EXPECT_EQ(panel->txtPot.at(2)->text(), stepped);
+    panel->cmdGetSCPI.at(14)->click();
+    EXPECT_FALSE(panel->txtSCPI.at(14)->text().isEmpty()) << "the calibration string";
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join('\n').toStdString();
+    EXPECT_EQ(app.state().BusCode, 2) << "no time-out on the way";
+    panel->close();
 }

@@ -119,8 +119,8 @@ TEST_F(StartupTest, StartupPanelSettingChoosesTheWindow)
     } cases[] = {
         {"Register Panel", "HBX Series", false, window::frmRegisters},
         {"command panel", "HBX Series", false, window::frmCommand},
+        {"Calibration Panel", "HBX Series", false, window::frmCalibration},
         // Panels this build lacks open the Command panel instead of nothing.
-        {"Calibration Panel", "HBX Series", false, window::frmCommand},
         {"Virtual Panel", "KD Series", false, window::frmCommand},
         {"Virtual Panel", "KD Series", true, window::frmKD},
         {"Virtual Panel", "HB Series Rack", true, window::frmHB},

@@ -9,7 +9,7 @@
 
 class QPushButton;
 
-namespace dalto::front {
+namespace dalto {
 
 class HeldKey final : public QObject {
     Q_OBJECT
@@ -34,4 +34,4 @@ private:
     bool sliding_ = false;
 };
 
-} // namespace dalto::front
+} // namespace dalto

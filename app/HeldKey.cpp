@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-namespace dalto::front {
+namespace dalto {
 
 HeldKey::HeldKey(QPushButton* key)
     : QObject(key)
@@ -65,4 +65,4 @@ void HeldKey::letGo()
     emit up();
 }
 
-} // namespace dalto::front
+} // namespace dalto
