@@ -4,6 +4,7 @@
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "frmCommand.h"
+#include "frmModulation.h"
 #include "frmRegisters.h"
 
 namespace dalto {
@@ -12,6 +13,7 @@ void registerToolPanels(Application& app)
 {
     app.windows().registerPanel(window::frmCommand, [](Application& a) { return new frmCommand(a); });
     app.windows().registerPanel(window::frmRegisters, [](Application& a) { return new frmRegisters(a); });
+    app.windows().registerPanel(window::frmModulation, [](Application& a) { return new frmModulation(a); });
 }
 
 } // namespace dalto
