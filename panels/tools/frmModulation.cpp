@@ -48,6 +48,7 @@ QLineEdit* dataBox(const QString& name, const QString& caption)
     auto* box = new QLineEdit;
     box->setObjectName(name);
     box->setAccessibleName(caption);
+    box->setMinimumWidth(80);
     return box;
 }
 } // namespace
@@ -69,7 +70,7 @@ frmModulation::frmModulation(Application& app)
     auto* content = new QWidget;
     auto* frames = new QHBoxLayout(content);
     frames->setContentsMargins(0, 0, 0, 0);
-    frames->addWidget(buildCommandFrame());
+    frames->addWidget(buildCommandFrame(), 0, Qt::AlignTop);
     frames->addWidget(buildParameterFrame(), 1);
     setPanelContent(content);
 }
@@ -150,6 +151,8 @@ QWidget* frmModulation::buildParameterFrame()
     lvModTable->setRootIsDecorated(false);
     lvModTable->setUniformRowHeights(true);
     lvModTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Room for the three visible columns and a dozen rows without scrolling sideways.
+    lvModTable->setMinimumSize(300, 240);
     prgPopulate->setObjectName(QStringLiteral("prgPopulate"));
     prgPopulate->setAccessibleName(QStringLiteral("Rows read"));
     prgPopulate->setVisible(false);
@@ -283,6 +286,7 @@ void frmModulation::showSelectedRowInBoxes()
     const QList<QTreeWidgetItem*> selected = lvModTable->selectedItems();
     if (selected.isEmpty())
         return;
+    lvModTable->scrollToItem(selected.first());
     lvModTable_ItemClick(selected.first());
 }
 
