@@ -155,6 +155,11 @@ QWidget* frmModulation::buildParameterFrame()
     lvModTable->setMinimumSize(300, 240);
     prgPopulate->setObjectName(QStringLiteral("prgPopulate"));
     prgPopulate->setAccessibleName(QStringLiteral("Rows read"));
+    // Hidden between reads without giving its place to the list, so that the list
+    // does not move under the row just read.
+    QSizePolicy keepPlace = prgPopulate->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    prgPopulate->setSizePolicy(keepPlace);
     prgPopulate->setVisible(false);
 
     const std::pair<QPushButton*, const char*> buttons[] = {
