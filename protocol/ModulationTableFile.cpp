@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace dalto {
 
 namespace {
@@ -128,10 +130,10 @@ bool isNumber(const QString& text)
     return number.match(text).hasMatch();
 }
 
-// A row value as sent: cut, trimmed, and only when it is a number.
-std::optional<QString> rowValue(const ProfileFile& file, const QString& key)
+// A stored row value as sent: cut, trimmed, and only when it is a number.
+std::optional<QString> rowValue(const QString& stored)
 {
-    const QString text = file.readString(TableSection, key).left(RowValueLimit).trimmed();
+    const QString text = stored.left(RowValueLimit).trimmed();
     if (isNumber(text))
         return text;
     return std::nullopt;
@@ -141,16 +143,16 @@ struct SavedRow {
     int16_t row;
     std::optional<QString> vmod;
     std::optional<QString> value;
-    bool present;
+    bool present; // the file names the row, complete or not
 };
 
 std::vector<SavedRow> savedRows(const ProfileFile& file)
 {
     std::vector<SavedRow> rows;
     for (int16_t row = 1; row <= ModulationTableLength; ++row) {
-        const bool present = !file.readString(TableSection, modKey(row)).isEmpty()
-            || !file.readString(TableSection, outKey(row)).isEmpty();
-        rows.push_back({row, rowValue(file, modKey(row)), rowValue(file, outKey(row)), present});
+        const QString vmod = file.readString(TableSection, modKey(row));
+        const QString value = file.readString(TableSection, outKey(row));
+        rows.push_back({row, rowValue(vmod), rowValue(value), !vmod.isEmpty() || !value.isEmpty()});
     }
     return rows;
 }
