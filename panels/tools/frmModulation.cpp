@@ -221,6 +221,17 @@ void frmModulation::showEvent(QShowEvent* event)
 void frmModulation::UpdateEepromButton()
 {
     ReadAllState(app().link());
+    showEepromButtonByVersion();
+}
+
+// Setup has just read the device again; the supply type may have changed.
+void frmModulation::afterSetup()
+{
+    showEepromButtonByVersion();
+}
+
+void frmModulation::showEepromButtonByVersion()
+{
     const SharedState& state = app().state();
     cmdSaveToEeprom->setVisible(eepromWriteAvailable(state.FirmwareVersion, state.SystemType));
 }
@@ -331,8 +342,8 @@ void frmModulation::cmdGetSCPI_Click(int index)
         QLineEdit* rowBox = txtData1.at(TableRow);
         if (rowBox->text().isEmpty())
             rowBox->setText(QStringLiteral("1"));
-        const double asked = legacy::leadingNumber(rowBox->text());
-        const auto row = static_cast<int16_t>(std::clamp(asked, 1.0, double(tableLength_)));
+        const double asked = std::clamp(legacy::leadingNumber(rowBox->text()), 1.0, double(tableLength_));
+        const int16_t row = legacy::toInteger(asked).value_or(1);
         if (const std::optional<ModTableRow> read = ReadTableRow(row))
             lvModTable_ItemClick(itemForRow(read->row));
     } else {

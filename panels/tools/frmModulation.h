@@ -70,10 +70,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void afterSetup() override;
 
 private:
     QWidget* buildCommandFrame();
     QWidget* buildParameterFrame();
+    void showEepromButtonByVersion();
     ModulationBoxes boxes() const;
     void showSelection();
     void showRow(const ModTableRow& row);

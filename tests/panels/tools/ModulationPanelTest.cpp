@@ -178,21 +178,27 @@ TEST_F(ModulationPanelTest, GetAllDataAsksEachRowOnceWhateverPositionsComeBack)
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(ModulationPanelTest, ModulationItemFollowsTheSupplyTypeAlsoAfterSetup)
+TEST_F(ModulationPanelTest, ModulationItemAndEepromButtonFollowTheSupplyTypeAlsoAfterSetup)
 {
     makeApp({"Command Panel", "TCP/IP", "HB Series"});
-    app->setSetupHook([this](PanelWindow&) { app->state().SystemType = 3; });
+    int16_t typeChosen = 2;
+    app->setSetupHook([&](PanelWindow&) { app->state().SystemType = typeChosen; });
     answerStartupQueries();
     app->start();
     auto& command = currentAs<frmCommand>();
     EXPECT_FALSE(command.menu.mnuModulation->isEnabled());
+    answerStartupQueries(); // read again after Setup
     command.menu.mnuSetup->trigger();
     ASSERT_TRUE(command.menu.mnuModulation->isEnabled());
 
     device.reply("0,0,4074,1ADB0,0,0,3E8\r\n");
-    device.reply("Control firmware 4.7 Interface firmware 1.5\r\n");
+    device.reply("Control firmware 1.5 Interface firmware 1.5\r\n");
     command.menu.mnuModulation->trigger();
     frmModulation& modulation = panel();
+    EXPECT_FALSE(modulation.cmdSaveToEeprom->isVisibleTo(&modulation)) << "HBX below 4.7";
+    typeChosen = 3;
+    answerStartupQueries(); // firmware 2.0
     modulation.menu.mnuSetup->trigger();
+    EXPECT_TRUE(modulation.cmdSaveToEeprom->isVisibleTo(&modulation)) << "MW from 1.4 on";
     EXPECT_FALSE(modulation.menu.mnuModulation->isEnabled()) << "its own item stays off after Setup";
 }
