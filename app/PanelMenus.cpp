@@ -41,6 +41,7 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
 {
     QMenuBar& bar = *window.menuBar();
     PanelMenu menu;
+    menu.ownWindowName = ownWindowName;
     menu.mnuFile = namedMenu(bar, QStringLiteral("mnuFile"), style.accelerators ? QStringLiteral("&File") : QStringLiteral("File"));
     menu.mnuExit = namedItem(*menu.mnuFile, QStringLiteral("mnuExit"), style.accelerators ? QStringLiteral("E&xit") : QStringLiteral("Exit"));
 
@@ -69,6 +70,9 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
         if (QAction* item = menu.viewItemFor(name))
             item->setEnabled(name != ownWindowName && app.windows().isRegistered(name));
     }
+    // The HB series has no modulation.
+    if (const int type = app.state().SystemType; menu.mnuModulation && (type == 0 || type == 1))
+        menu.mnuModulation->setEnabled(false);
     if (style.family == PanelFamily::Tool)
         applyVirtualRule(menu, app);
     else
@@ -84,7 +88,7 @@ void applyVirtualRule(const PanelMenu& menu, const Application& app)
 
 void applyModulationRule(const PanelMenu& menu, const Application& app)
 {
-    if (!menu.mnuModulation)
+    if (!menu.mnuModulation || menu.ownWindowName == window::frmModulation)
         return;
     const int type = app.state().SystemType;
     menu.mnuModulation->setEnabled(type >= 2 && type <= 4

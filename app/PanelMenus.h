@@ -29,6 +29,7 @@ struct PanelMenuStyle {
 };
 
 struct PanelMenu {
+    QString ownWindowName; // the panel that carries this menu
     QMenu* mnuFile = nullptr;
     QMenu* mnuView = nullptr;
     QMenu* mnuComm = nullptr; // mnuComm or mnuCommunication by family
@@ -55,7 +56,9 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
 // that SystemType selects is part of this build.
 void applyVirtualRule(const PanelMenu& menu, const Application& app);
 
-// mnuModulation follows the supply type: usable only for types 2, 3 and 4.
+// mnuModulation follows the supply type after Setup: usable only for types 2, 3
+// and 4 (at start-up only types 0 and 1 switch it off). The Modulation panel's own
+// item stays off.
 void applyModulationRule(const PanelMenu& menu, const Application& app);
 
 } // namespace dalto

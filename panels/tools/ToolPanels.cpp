@@ -5,6 +5,7 @@
 #include "app/WindowRegistry.h"
 #include "frmCalibration.h"
 #include "frmCommand.h"
+#include "frmModulation.h"
 #include "frmRegisters.h"
 
 namespace dalto {
@@ -14,6 +15,7 @@ void registerToolPanels(Application& app)
     app.windows().registerPanel(window::frmCommand, [](Application& a) { return new frmCommand(a); });
     app.windows().registerPanel(window::frmRegisters, [](Application& a) { return new frmRegisters(a); });
     app.windows().registerPanel(window::frmCalibration, [](Application& a) { return new frmCalibration(a); });
+    app.windows().registerPanel(window::frmModulation, [](Application& a) { return new frmModulation(a); });
 }
 
 } // namespace dalto

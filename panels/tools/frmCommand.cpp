@@ -145,9 +145,6 @@ void frmCommand::Form_Load()
 {
     loadToolPanel();
     applyTypeRules();
-    const int type = app().state().SystemType;
-    if ((type == 0 || type == 1) && menu.mnuModulation)
-        menu.mnuModulation->setEnabled(false);
     applyBusRules();
 }
 

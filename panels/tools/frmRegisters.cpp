@@ -189,9 +189,6 @@ void frmRegisters::Form_Load()
     loadToolPanel();
     optFormat.at(0)->setChecked(true);
     app().link().WriteDevice(status::ToolPanelOpened, false);
-    const int type = app().state().SystemType;
-    if ((type == 0 || type == 1) && menu.mnuModulation)
-        menu.mnuModulation->setEnabled(false);
 }
 
 QString frmRegisters::readReply(const QString& query)

@@ -1,0 +1,102 @@
+// The Modulation panel against dalto-sim over TCP on loopback: a table written
+// row by row and read whole, saved to a file and loaded into a second, fresh
+// simulator.
+
+#include "ScriptedPrompts.h"
+#include "SimProcess.h"
+#include "app/Application.h"
+#include "app/PanelCatalog.h"
+#include "core/Clock.h"
+#include "panels/tools/frmModulation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace dalto;
+using namespace dalto::testing;
+
+namespace {
+
+// The program started on the Modulation panel against one simulator.
+class ProgramOnSimulator {
+public:
+    explicit ProgramOnSimulator(ScriptedPrompts& prompts)
+    {
+        QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
+        shipped.open(QIODevice::ReadOnly);
+        QString text = QString::fromUtf8(shipped.readAll());
+        text.replace("Start-Up=Virtual Panel", "Start-Up=Modulation Panel");
+        text.replace("Comm=Simulated\nAddress=\nPort=",
+                     QStringLiteral("Comm=TCP/IP\nAddress=%1\nPort=%2").arg(sim.host()).arg(sim.port()));
+        QFile config(dir.filePath("Dalto_Panel.ini"));
+        config.open(QIODevice::WriteOnly);
+        config.write(text.toUtf8());
+        config.close();
+        app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), config.fileName(), dir.path()));
+        registerProgramPanels(*app);
+        app->start();
+    }
+    frmModulation* panel() const { return qobject_cast<frmModulation*>(app->currentPanel()); }
+
+    SimProcess sim;
+    QTemporaryDir dir;
+    SteadyClock clock;
+    std::unique_ptr<Application> app;
+};
+
+} // namespace
+
+TEST(ModulationAgainstSimulatorTest, TableSavedFromOneSimulatorLoadsIntoAFreshOne)
+{
+    // File names come back from the file dialog in lower case.
+    const QString file = QDir::temp().filePath(
+        QStringLiteral("dalto-modtable-%1/table.modtable").arg(QCoreApplication::applicationPid()));
+    QDir().mkpath(QFileInfo(file).path());
+    ASSERT_EQ(file, file.toLower());
+
+    ScriptedPrompts prompts;
+    ModulationTable written;
+    {
+        ProgramOnSimulator source(prompts);
+        ASSERT_TRUE(source.sim.isReady()) << source.sim.errorText().toStdString();
+        frmModulation* panel = source.panel();
+        ASSERT_NE(panel, nullptr);
+        panel->txtData1.at(35)->setText("2");
+        panel->txtData2.at(35)->setText("1");
+        panel->cmdSetSCPI.at(35)->click();
+        for (int row = 1; row <= 50; row += 7) {
+            panel->txtData1.at(36)->setText(QString::number(row));
+            panel->txtData2.at(36)->setText(QString::number(row * 0.2));
+            panel->txtData3.at(36)->setText(QString::number(1 + row / 100.0));
+            panel->cmdSetSCPI.at(36)->click();
+        }
+        panel->cmdPopulate->click();
+        ASSERT_EQ(panel->lvModTable->topLevelItemCount(), 50);
+        ASSERT_EQ(panel->table().find(8)->vmod, "1.6");
+        ASSERT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join('\n').toStdString();
+
+        prompts.files.push_back(file);
+        panel->cmdSaveMod->click();
+        written = panel->table();
+    }
+
+    ProgramOnSimulator target(prompts);
+    ASSERT_TRUE(target.sim.isReady()) << target.sim.errorText().toStdString();
+    frmModulation* panel = target.panel();
+    ASSERT_NE(panel, nullptr);
+    prompts.files.push_back(file);
+    panel->cmdLoadMod->click();
+
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Modulation Table Saved to " + file});
+    EXPECT_EQ(panel->table().selection, (ModSelection{2, 1}));
+    EXPECT_EQ(panel->table().rows, written.rows);
+    QFile::remove(file);
+    QDir().rmdir(QFileInfo(file).path());
+}
