@@ -111,4 +111,17 @@ void ToolPanel::mnuSimulate_Click()
     app().link().InitComm();
 }
 
+QString ToolPanel::exchange(const QString& query, std::initializer_list<QWidget*> rows)
+{
+    DeviceLink& link = app().link();
+    link.WriteDevice(query, true);
+    for (QWidget* row : rows)
+        row->setEnabled(false);
+    QString reply;
+    link.ReadDevice(reply, 2, true);
+    for (QWidget* row : rows)
+        row->setEnabled(true);
+    return reply;
+}
+
 } // namespace dalto

@@ -11,6 +11,8 @@
 #include "app/PanelMenus.h"
 #include "app/PanelWindow.h"
 
+#include <initializer_list>
+
 class QGroupBox;
 class QPushButton;
 
@@ -43,6 +45,9 @@ protected:
     void loadToolPanel();
     // After the Setup item: the panel's rules that depend on bus or type.
     virtual void afterSetup() {}
+    // Sends query and waits up to 2 s for its reply, both echoed; the rows stay
+    // disabled meanwhile so that a click cannot start a second exchange inside it.
+    QString exchange(const QString& query, std::initializer_list<QWidget*> rows);
 
 private:
     void connectMenu();

@@ -1,5 +1,6 @@
 #include "frmCalibration.h"
 
+#include "RowControls.h"
 #include "CalibrationRules.h"
 #include "app/Application.h"
 #include "app/HeldKey.h"
@@ -26,19 +27,6 @@ constexpr double StepSeconds = 0.1;
 constexpr int PumpSliceMs = 10;
 // The device reads a network-row setting before it answers.
 constexpr int NetworkSettleMs = 100;
-
-QString arrayName(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QPushButton* rowButton(const QString& caption, const QString& name, const QString& rowCaption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAccessibleName(caption + QLatin1Char(' ') + rowCaption);
-    return button;
-}
 
 void addHeaders(QGridLayout& grid)
 {
@@ -94,22 +82,22 @@ void frmCalibration::addRow(QGridLayout& grid, int line, const CalibrationRow& r
 {
     const int index = row.index;
     auto* caption = new QLabel(row.caption);
-    caption->setObjectName(row.labelName.isEmpty() ? arrayName("lblSCPI", index) : row.labelName);
+    caption->setObjectName(row.labelName.isEmpty() ? ArrayName("lblSCPI", index) : row.labelName);
     lblSCPI[index] = caption;
     if (row.hasGet) {
-        QPushButton* get = rowButton(QStringLiteral("Get"), arrayName("cmdGetSCPI", index), row.caption);
+        QPushButton* get = RowButton(QStringLiteral("Get"), ArrayName("cmdGetSCPI", index), row.caption);
         cmdGetSCPI[index] = get;
         connect(get, &QPushButton::clicked, this, [this, index] { cmdGetSCPI_Click(index); });
         grid.addWidget(get, line, 0);
     }
-    QPushButton* set = rowButton(QStringLiteral("Set"), arrayName("cmdSetSCPI", index), row.caption);
+    QPushButton* set = RowButton(QStringLiteral("Set"), ArrayName("cmdSetSCPI", index), row.caption);
     cmdSetSCPI[index] = set;
     connect(set, &QPushButton::clicked, this, [this, index] { cmdSetSCPI_Click(index); });
     grid.addWidget(set, line, 1);
     grid.addWidget(caption, line, 2);
     if (row.hasData) {
         auto* box = new QLineEdit;
-        box->setObjectName(arrayName("txtSCPI", index));
+        box->setObjectName(ArrayName("txtSCPI", index));
         box->setAccessibleName(row.caption);
         caption->setBuddy(box);
         txtSCPI[index] = box;
@@ -124,11 +112,11 @@ QGroupBox* frmCalibration::buildPotFrame()
     addHeaders(*grid);
     for (int i = 0; i < PotCount; ++i) {
         const QString caption = QStringLiteral("Pot %1").arg(i + 1);
-        auto* get = rowButton(QStringLiteral("Get"), arrayName("cmdGetPot", i), caption);
-        auto* set = rowButton(QStringLiteral("Set"), arrayName("cmdSetPot", i), caption);
+        auto* get = RowButton(QStringLiteral("Get"), ArrayName("cmdGetPot", i), caption);
+        auto* set = RowButton(QStringLiteral("Set"), ArrayName("cmdSetPot", i), caption);
         auto* label = new QLabel(caption);
         auto* box = new QLineEdit;
-        box->setObjectName(arrayName("txtPot", i));
+        box->setObjectName(ArrayName("txtPot", i));
         box->setAccessibleName(caption);
         label->setBuddy(box);
         cmdGetPot[i] = get;
@@ -207,18 +195,6 @@ void frmCalibration::SetFactoryAccess(bool show)
     fraCmds->setFixedHeight(fraCmds->sizeHint().height());
 }
 
-// Sends query, waits for one reply with the rows disabled, returns the reply.
-QString frmCalibration::exchange(const QString& query)
-{
-    DeviceLink& link = app().link();
-    link.WriteDevice(query, true);
-    fraCmds->setEnabled(false);
-    QString reply;
-    link.ReadDevice(reply, 2, true);
-    fraCmds->setEnabled(true);
-    return reply;
-}
-
 void frmCalibration::selectAll(QLineEdit* box)
 {
     box->setFocus();
@@ -227,7 +203,7 @@ void frmCalibration::selectAll(QLineEdit* box)
 
 void frmCalibration::cmdGetSCPI_Click(int index)
 {
-    const QString reply = withoutLineBreaks(exchange(QueryOf(app().state().ScpiCommands.value(index))));
+    const QString reply = withoutLineBreaks(exchange(QueryOf(app().state().ScpiCommands.value(index)), {fraCmds}));
     QLineEdit* box = txtSCPI.at(index);
     if (index != calrow::NetworkVersion)
         box->setText(reply);

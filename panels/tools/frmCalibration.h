@@ -51,7 +51,6 @@ public:
 private:
     void addRow(QGridLayout& grid, int line, const CalibrationRow& row);
     QGroupBox* buildPotFrame();
-    QString exchange(const QString& query);
     void potHeld(bool up);
     void setBoxUnlocked(QLineEdit* box, bool unlocked);
     void setRowVisible(int index, bool visible);

@@ -1,5 +1,6 @@
 #include "frmCommand.h"
 
+#include "RowControls.h"
 #include "app/Application.h"
 #include "app/WindowNames.h"
 #include "link/DeviceLink.h"
@@ -23,19 +24,6 @@ constexpr int PeriodRow = 6;
 constexpr int ArmRow = 26;
 constexpr int GpibVersionRow = 37;
 constexpr int EthernetVersionRow = 38;
-
-QString arrayName(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QPushButton* rowButton(const QString& caption, const QString& name, const QString& rowCaption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAccessibleName(caption + QLatin1Char(' ') + rowCaption);
-    return button;
-}
 
 void addHeaders(QGridLayout& grid, const QStringList& headers)
 {
@@ -104,7 +92,7 @@ void frmCommand::addRow(QGridLayout& grid, int line, const CommandRow& row)
     const int index = row.index;
     auto* caption = new QLabel(row.caption);
     caption->setObjectName(!row.labelName.isEmpty() ? row.labelName
-                                                    : arrayName(scpi ? "lblSCPI" : "lblIEEE", index));
+                                                    : ArrayName(scpi ? "lblSCPI" : "lblIEEE", index));
     if (scpi)
         lblSCPI[index] = caption;
     if (row.labelName == QLatin1String("lblGPIBVers"))
@@ -117,14 +105,14 @@ void frmCommand::addRow(QGridLayout& grid, int line, const CommandRow& row)
     const int setColumn = dataLayout ? 1 : 0;
     const int captionColumn = dataLayout ? 2 : 1;
     if (row.hasGet) {
-        QPushButton* get = rowButton(QStringLiteral("Get"), arrayName(scpi ? "cmdGetSCPI" : "cmdGetIEEE", index), row.caption);
+        QPushButton* get = RowButton(QStringLiteral("Get"), ArrayName(scpi ? "cmdGetSCPI" : "cmdGetIEEE", index), row.caption);
         (scpi ? cmdGetSCPI : cmdGetIEEE)[index] = get;
         connect(get, &QPushButton::clicked, this,
                 [this, scpi, index] { scpi ? cmdGetSCPI_Click(index) : cmdGetIEEE_Click(index); });
         grid.addWidget(get, line, 0);
     }
     if (row.hasSet) {
-        QPushButton* set = rowButton(QStringLiteral("Set"), arrayName(scpi ? "cmdSetSCPI" : "cmdSetIEEE", index), row.caption);
+        QPushButton* set = RowButton(QStringLiteral("Set"), ArrayName(scpi ? "cmdSetSCPI" : "cmdSetIEEE", index), row.caption);
         (scpi ? cmdSetSCPI : cmdSetIEEE)[index] = set;
         connect(set, &QPushButton::clicked, this,
                 [this, scpi, index] { scpi ? cmdSetSCPI_Click(index) : cmdSetIEEE_Click(index); });
@@ -133,7 +121,7 @@ void frmCommand::addRow(QGridLayout& grid, int line, const CommandRow& row)
     grid.addWidget(caption, line, captionColumn);
     if (row.hasData) {
         auto* box = new QLineEdit;
-        box->setObjectName(arrayName(scpi ? "txtSCPI" : "txtIEEE", index));
+        box->setObjectName(ArrayName(scpi ? "txtSCPI" : "txtIEEE", index));
         box->setAccessibleName(row.caption);
         caption->setBuddy(box);
         (scpi ? txtSCPI : txtIEEE)[index] = box;
@@ -186,23 +174,9 @@ void frmCommand::setRowUsable(int scpiIndex, bool usable)
         box->clear();
 }
 
-// Sends query, waits for one reply with the frames disabled, returns the reply.
-QString frmCommand::exchange(const QString& query)
-{
-    DeviceLink& link = app().link();
-    link.WriteDevice(query, true);
-    fraCmd1->setEnabled(false);
-    fraCmd2->setEnabled(false);
-    QString reply;
-    link.ReadDevice(reply, 2, true);
-    fraCmd1->setEnabled(true);
-    fraCmd2->setEnabled(true);
-    return reply;
-}
-
 void frmCommand::cmdGetSCPI_Click(int index)
 {
-    QString reply = exchange(QueryOf(app().state().ScpiCommands.value(index)));
+    QString reply = exchange(QueryOf(app().state().ScpiCommands.value(index)), {fraCmd1, fraCmd2});
     const auto box = txtSCPI.find(index);
     if (box == txtSCPI.end())
         return;
@@ -224,7 +198,7 @@ void frmCommand::cmdSetSCPI_Click(int index)
 
 void frmCommand::cmdGetIEEE_Click(int index)
 {
-    exchange(QueryOf(app().state().IeeeCommands.value(index)));
+    exchange(QueryOf(app().state().IeeeCommands.value(index)), {fraCmd1, fraCmd2});
 }
 
 void frmCommand::cmdSetIEEE_Click(int index)

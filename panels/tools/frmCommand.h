@@ -46,7 +46,6 @@ protected:
 
 private:
     void addRow(QGridLayout& grid, int line, const CommandRow& row);
-    QString exchange(const QString& query);
     void applyTypeRules();
     void applyBusRules();
     void setRowUsable(int scpiIndex, bool usable);

@@ -1,5 +1,6 @@
 #include "frmModulation.h"
 
+#include "RowControls.h"
 #include "app/Application.h"
 #include "app/WindowNames.h"
 #include "core/LegacyNumbers.h"
@@ -29,11 +30,6 @@ constexpr int SlewLimitRow = 43;
 
 // lvModTable's columns: the hidden sort key, then what the user sees.
 enum Column { RowSort, RowNumber, Vmod, ModValue };
-
-QString arrayName(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
 
 // Devices store the table in non-volatile memory from control firmware 4.7 on,
 // the MW series from 1.4 on.
@@ -111,8 +107,8 @@ QWidget* frmModulation::buildCommandFrame()
     for (const Row& row : rows) {
         auto* get = new QPushButton(QStringLiteral("Get"));
         auto* set = new QPushButton(QStringLiteral("Set"));
-        get->setObjectName(arrayName("cmdGetSCPI", row.index));
-        set->setObjectName(arrayName("cmdSetSCPI", row.index));
+        get->setObjectName(ArrayName("cmdGetSCPI", row.index));
+        set->setObjectName(ArrayName("cmdSetSCPI", row.index));
         get->setAccessibleName(QStringLiteral("Get ") + row.command);
         set->setAccessibleName(QStringLiteral("Set ") + row.command);
         cmdGetSCPI[row.index] = get;
@@ -127,7 +123,7 @@ QWidget* frmModulation::buildCommandFrame()
         // Captions above their boxes.
         int boxColumn = 3;
         for (const Box& box : row.boxes) {
-            QLineEdit* edit = dataBox(arrayName(box.name, row.index), box.caption);
+            QLineEdit* edit = dataBox(ArrayName(box.name, row.index), box.caption);
             (*box.array)[row.index] = edit;
             QLabel* caption = box.array == &txtData3 ? lblFunction : new QLabel(box.caption);
             caption->setBuddy(edit);

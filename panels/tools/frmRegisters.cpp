@@ -191,21 +191,10 @@ void frmRegisters::Form_Load()
     app().link().WriteDevice(status::ToolPanelOpened, false);
 }
 
-QString frmRegisters::readReply(const QString& query)
-{
-    DeviceLink& link = app().link();
-    link.WriteDevice(query, true);
-    fraCmds->setEnabled(false);
-    QString reply;
-    link.ReadDevice(reply, 2, true);
-    fraCmds->setEnabled(true);
-    return reply;
-}
-
 void frmRegisters::cmdGetIEEE_Click(int index)
 {
     const QString entry = app().state().IeeeCommands.value(index);
-    const int32_t value = RegisterValueOf(readReply(QueryOf(entry)));
+    const int32_t value = RegisterValueOf(exchange(QueryOf(entry), {fraCmds}));
     const std::optional<StatusRegister> reg = registerOfEntry(entry);
     if (reg)
         showValue(*reg, value);
@@ -213,7 +202,7 @@ void frmRegisters::cmdGetIEEE_Click(int index)
 
 void frmRegisters::cmdGetReg_Click(int index)
 {
-    QString reply = readReply(QueryOf(app().state().ScpiCommands.value(index + ConditionQueryBase)));
+    QString reply = exchange(QueryOf(app().state().ScpiCommands.value(index + ConditionQueryBase)), {fraCmds});
     reply.remove(QLatin1Char('\r'));
     reply.remove(QLatin1Char('\n'));
     showValue(index == 0 ? StatusRegister::OPER : StatusRegister::QUES, RegisterValueOf(reply));

@@ -53,7 +53,6 @@ private:
     QWidget* buildEntry();
     QPushButton* addButton(ControlArray<QPushButton>& array, const char* arrayName, int index,
                            const QString& caption);
-    QString readReply(const QString& query);
     void showValue(StatusRegister reg, int32_t value);
 };
 
