@@ -2,16 +2,11 @@
 // the CPU one poll tick costs (exchange, decode, lamps, read-outs), the same tick
 // without a supply (decode and painting alone), and the program's CPU share while
 // the panel's own timer polls every 200 ms for 20 s.
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "panels/front/FrontPanelWindow.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -24,18 +19,6 @@ namespace {
 
 using namespace dalto;
 
-// Nobody is there to answer: every question gets its first button.
-class UnattendedPrompts final : public Prompts {
-public:
-    PromptAnswer message(const QString&, const QString&, PromptButtons buttons, PromptIcon) override
-    {
-        return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel ? PromptAnswer::Yes
-                                                                                          : PromptAnswer::Ok;
-    }
-    QString pickFile(const FilePickRequest&) override { return {}; }
-    QString inputValue(const QString&, const QString&) override { return {}; }
-};
-
 double ProcessCpuSeconds()
 {
     rusage usage{};
@@ -46,50 +29,14 @@ double ProcessCpuSeconds()
 
 // dalto-sim of one series ("KD", "HBX") beside this program, and the program
 // started against it with that series' panel shown.
-class PanelOnSimulator {
+class PanelOnSimulator : public bench::ProgramOnSimulator {
 public:
     explicit PanelOnSimulator(const QString& model)
+        : ProgramOnSimulator({QStringLiteral("--model"), model}, model + QStringLiteral(" Series"),
+                             QStringLiteral("Virtual Panel"))
     {
-        sim_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dalto-sim"),
-                   {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--model"), model});
-        if (!sim_.waitForReadyRead(10000))
-            return;
-        const auto match = QRegularExpression(QStringLiteral("tcp [^ ,]+:(\\d+)"))
-                               .match(QString::fromLocal8Bit(sim_.readLine()));
-        if (!match.hasMatch())
-            return;
-        QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
-        QFile config(dir_.filePath(QStringLiteral("Dalto_Panel.ini")));
-        if (!shipped.open(QIODevice::ReadOnly) || !config.open(QIODevice::WriteOnly))
-            return;
-        config.write(QString::fromUtf8(shipped.readAll())
-                         .replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
-                                  QStringLiteral("Comm=TCP/IP\nAddress=127.0.0.1\nPort=") + match.captured(1))
-                         .replace(QStringLiteral("Type=KD Series"), QStringLiteral("Type=%1 Series").arg(model))
-                         .toUtf8());
-        config.close();
-        app_ = std::make_unique<Application>(clock_, prompts_, Paths(dir_.path(), config.fileName(), dir_.path()));
-        registerProgramPanels(*app_);
-        app_->start();
-        panel_ = qobject_cast<front::FrontPanelWindow*>(app_->currentPanel());
     }
-    ~PanelOnSimulator()
-    {
-        app_.reset();
-        sim_.terminate();
-        sim_.waitForFinished(3000);
-    }
-
-    front::FrontPanelWindow* panel() const { return panel_; }
-    Application& app() { return *app_; }
-
-private:
-    QTemporaryDir dir_;
-    QProcess sim_;
-    SteadyClock clock_;
-    UnattendedPrompts prompts_;
-    std::unique_ptr<Application> app_;
-    front::FrontPanelWindow* panel_ = nullptr;
+    front::FrontPanelWindow* panel() const { return qobject_cast<front::FrontPanelWindow*>(currentPanel()); }
 };
 
 void BM_PollTickAgainstSimulator(benchmark::State& state, const char* model)

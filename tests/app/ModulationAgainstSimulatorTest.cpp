@@ -4,6 +4,7 @@
 
 #include "ScriptedPrompts.h"
 #include "SimProcess.h"
+#include "SimulatorSettings.h"
 #include "app/Application.h"
 #include "app/PanelCatalog.h"
 #include "core/Clock.h"
@@ -29,17 +30,9 @@ class ProgramOnSimulator {
 public:
     explicit ProgramOnSimulator(ScriptedPrompts& prompts)
     {
-        QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
-        shipped.open(QIODevice::ReadOnly);
-        QString text = QString::fromUtf8(shipped.readAll());
-        text.replace("Start-Up=Virtual Panel", "Start-Up=Modulation Panel");
-        text.replace("Comm=Simulated\nAddress=\nPort=",
-                     QStringLiteral("Comm=TCP/IP\nAddress=%1\nPort=%2").arg(sim.host()).arg(sim.port()));
-        QFile config(dir.filePath("Dalto_Panel.ini"));
-        config.open(QIODevice::WriteOnly);
-        config.write(text.toUtf8());
-        config.close();
-        app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), config.fileName(), dir.path()));
+        const QString config =
+            WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), "KD Series", "Modulation Panel");
+        app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), config, dir.path()));
         registerProgramPanels(*app);
         app->start();
     }

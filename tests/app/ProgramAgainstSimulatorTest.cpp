@@ -4,6 +4,7 @@
 
 #include "ScriptedPrompts.h"
 #include "SimProcess.h"
+#include "SimulatorSettings.h"
 #include "app/Application.h"
 #include "app/PanelCatalog.h"
 #include "app/TranscriptBox.h"
@@ -25,29 +26,13 @@
 using namespace dalto;
 using namespace dalto::testing;
 
-namespace {
-// The shipped settings file pointed at sim over TCP/IP, starting with startup.
-QString writeConfig(const QTemporaryDir& dir, const SimProcess& sim, const QString& startup)
-{
-    QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
-    EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
-    QString text = QString::fromUtf8(shipped.readAll());
-    text.replace("Start-Up=Virtual Panel", "Start-Up=" + startup);
-    text.replace("Comm=Simulated\nAddress=\nPort=",
-                 QStringLiteral("Comm=TCP/IP\nAddress=%1\nPort=%2").arg(sim.host()).arg(sim.port()));
-    QFile config(dir.filePath("Dalto_Panel.ini"));
-    EXPECT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(text.toUtf8());
-    return config.fileName();
-}
-} // namespace
 
 TEST(ProgramAgainstSimulatorTest, CommandAndRegisterPanelsTalkToTheSimulator)
 {
     SimProcess sim;
     ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
     QTemporaryDir dir;
-    const QString config = writeConfig(dir, sim, "Command Panel");
+    const QString config = WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), "KD Series", "Command Panel");
 
     SteadyClock clock;
     ScriptedPrompts prompts;
@@ -86,7 +71,7 @@ TEST(ProgramAgainstSimulatorTest, CalibrationPanelUnlocksStepsAPotAndReadsItBack
     SimProcess sim;
     ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
     QTemporaryDir dir;
-    const QString config = writeConfig(dir, sim, "Calibration Panel");
+    const QString config = WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), "KD Series", "Calibration Panel");
     SteadyClock clock;
     ScriptedPrompts prompts;
     Application app(clock, prompts, Paths(dir.path(), config, dir.path()));

@@ -2,6 +2,7 @@
 // opens it, it polls, START lights POWER, and a knob change moves the measured
 // voltage through the simulator's load.
 #include "ScriptedPrompts.h"
+#include "SimProcess.h"
 #include "SimulatorSettings.h"
 #include "app/Application.h"
 #include "app/PanelCatalog.h"
@@ -23,7 +24,7 @@ TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
     SimProcess sim({"--load-ohms", "10"});
     ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
     QTemporaryDir dir;
-    const QString ini = WriteSimulatorSettings(dir, sim, QStringLiteral("KD Series"));
+    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port());
     ASSERT_FALSE(ini.isEmpty());
 
     SteadyClock clock;

@@ -2,6 +2,7 @@
 // program's own start-up opens it, it polls, a set point typed on the keypad and
 // confirmed with ENTER reaches the supply, and ARM then START light ARM and POWER.
 #include "ScriptedPrompts.h"
+#include "SimProcess.h"
 #include "SimulatorSettings.h"
 #include "app/Application.h"
 #include "app/PanelCatalog.h"
@@ -26,7 +27,7 @@ TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
     const QString log = dir.filePath("sim.log");
     SimProcess sim({"--model", "HBX", "--load-ohms", "10", "--log", log});
     ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    const QString ini = WriteSimulatorSettings(dir, sim, QStringLiteral("HBX Series"));
+    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), QStringLiteral("HBX Series"));
     ASSERT_FALSE(ini.isEmpty());
 
     SteadyClock clock;
