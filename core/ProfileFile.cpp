@@ -78,6 +78,28 @@ QString failure(const QString& path, const QString& reason)
 
 } // namespace
 
+struct ProfileSnapshot::Parsed {
+    std::unique_ptr<CSimpleIniA> ini;
+};
+
+ProfileSnapshot::ProfileSnapshot(const QString& path, QString* error)
+{
+    if (auto ini = loadIni(path, error))
+        parsed_ = std::make_unique<Parsed>(Parsed{std::move(ini)});
+}
+
+ProfileSnapshot::~ProfileSnapshot() = default;
+
+QString ProfileSnapshot::readString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    if (!parsed_)
+        return defaultValue;
+    const char* value = parsed_->ini->GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
+    if (!value)
+        return defaultValue;
+    return unquoted(QString::fromUtf8(value).trimmed()).left(ProfileValueLimit);
+}
+
 ProfileFile::ProfileFile(QString path)
     : path_(std::move(path))
 {
@@ -85,18 +107,12 @@ ProfileFile::ProfileFile(QString path)
 
 bool ProfileFile::checkReadable(QString* error) const
 {
-    return loadIni(path_, error) != nullptr;
+    return ProfileSnapshot(path_, error).ok();
 }
 
 QString ProfileFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const auto ini = loadIni(path_, nullptr);
-    if (!ini)
-        return defaultValue;
-    const char* value = ini->GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
-    if (!value)
-        return defaultValue;
-    return unquoted(QString::fromUtf8(value).trimmed()).left(ProfileValueLimit);
+    return ProfileSnapshot(path_).readString(section, key, defaultValue);
 }
 
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value,

@@ -10,7 +10,27 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace dalto {
+
+// One reading of a profile file, for a caller that reads many keys at once: the
+// file is read and parsed once, and every key comes from that same moment.
+class ProfileSnapshot {
+public:
+    // A missing file reads as empty; a file that exists but cannot be read leaves
+    // ok() false with the reason in *error.
+    explicit ProfileSnapshot(const QString& path, QString* error = nullptr);
+    ~ProfileSnapshot();
+
+    bool ok() const { return parsed_ != nullptr; }
+    // As ProfileFile::readString, from the snapshot.
+    QString readString(const QString& section, const QString& key, const QString& defaultValue = {}) const;
+
+private:
+    struct Parsed;
+    std::unique_ptr<Parsed> parsed_;
+};
 
 class ProfileFile {
 public:

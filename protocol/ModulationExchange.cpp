@@ -1,6 +1,7 @@
 #include "ModulationExchange.h"
 
 #include "ModulationReplies.h"
+#include "StatusProtocol.h"
 #include "core/BusCode.h"
 #include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"
@@ -8,8 +9,6 @@
 namespace dalto {
 
 namespace {
-
-constexpr int16_t ReplySeconds = 2;
 
 void tellCritical(DeviceLink& link, const QString& text)
 {
@@ -38,7 +37,7 @@ std::optional<ModSelection> ReadModSelection(DeviceLink& link, ModulationTable& 
 {
     link.WriteDevice(QStringLiteral("MOD:TYPE:SEL?"), false);
     QString reply;
-    link.ReadDevice(reply, ReplySeconds, true);
+    link.ReadDevice(reply, status::ReplyTimeout, true);
 
     ModSelection selection;
     if (simulated(link)) {
@@ -61,7 +60,7 @@ std::optional<ModTableRow> ReadTableRow(DeviceLink& link, ModulationTable& table
 {
     link.WriteDevice(QStringLiteral("MOD:TABL? ") + QString::number(row), true);
     QString reply;
-    link.ReadDevice(reply, ReplySeconds, true);
+    link.ReadDevice(reply, status::ReplyTimeout, true);
 
     RowReply parsed = ParseTableRow(reply, row);
     if (parsed.kind == RowReply::Kind::NoTableSelected)

@@ -101,7 +101,7 @@ bool looksLikeText(const QString& path)
 
 // An index key the way the profile functions read whole numbers: an optional sign and
 // the digits that follow; text without digits is 0.
-int indexValue(const ProfileFile& file, const QString& key)
+int indexValue(const ProfileSnapshot& file, const QString& key)
 {
     static const QRegularExpression leadingInteger(QStringLiteral("^[+-]?\\d+"));
     const QRegularExpressionMatch match = leadingInteger.match(file.readString(ConfigSection, key, Missing));
@@ -130,7 +130,7 @@ struct SavedRow {
     bool present; // the file names the row, complete or not
 };
 
-std::vector<SavedRow> savedRows(const ProfileFile& file)
+std::vector<SavedRow> savedRows(const ProfileSnapshot& file)
 {
     std::vector<SavedRow> rows;
     for (int16_t row = 1; row <= ModulationTableLength; ++row) {
@@ -189,8 +189,13 @@ bool LoadModulationTable(DeviceLink& link, ModulationTable& table, const Modulat
     if (path.isEmpty())
         return false;
     const QString notATable = QStringLiteral("Invalid Modulation Table in Saved File ") + path;
-    const ProfileFile file(path);
-    if (!looksLikeText(path) || !file.checkReadable()) {
+    if (!looksLikeText(path)) {
+        tell(prompts, notATable, PromptIcon::Critical);
+        return false;
+    }
+    // Read once: every key of the load comes from the same reading of the file.
+    const ProfileSnapshot file(path);
+    if (!file.ok()) {
         tell(prompts, notATable, PromptIcon::Critical);
         return false;
     }

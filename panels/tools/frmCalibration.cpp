@@ -1,6 +1,7 @@
 #include "frmCalibration.h"
 
 #include "RowControls.h"
+#include "core/BusCode.h"
 #include "CalibrationRules.h"
 #include "app/Application.h"
 #include "app/HeldKey.h"
@@ -141,12 +142,8 @@ void frmCalibration::Form_Load()
     loadToolPanel();
     selectedPot_ = -1;
     app().link().WriteDevice(status::ToolPanelOpened, false);
-    setRowVisible(calrow::SystemVersion, false);
     SetFactoryAccess(false);
     SetPotAccess(false);
-    const int type = app().state().SystemType;
-    if ((type == 0 || type == 1) && menu.mnuModulation)
-        menu.mnuModulation->setEnabled(false);
 }
 
 // A locked box is read-only and shown in the button-face colour.
@@ -180,7 +177,7 @@ void frmCalibration::SetPotAccess(bool enable)
 // without factory access, above the network rows off TCP/IP.
 void frmCalibration::SetFactoryAccess(bool show)
 {
-    const bool network = show && app().state().BusCode == 2;
+    const bool network = show && app().state().BusCode == bus::Tcp;
     for (const CalibrationRow& row : CalibrationRows()) {
         if (row.access == RowAccess::FactorySet) {
             cmdSetSCPI.at(row.index)->setEnabled(show);

@@ -105,12 +105,8 @@ QWidget* frmModulation::buildCommandFrame()
 
     int line = 1;
     for (const Row& row : rows) {
-        auto* get = new QPushButton(QStringLiteral("Get"));
-        auto* set = new QPushButton(QStringLiteral("Set"));
-        get->setObjectName(ArrayName("cmdGetSCPI", row.index));
-        set->setObjectName(ArrayName("cmdSetSCPI", row.index));
-        get->setAccessibleName(QStringLiteral("Get ") + row.command);
-        set->setAccessibleName(QStringLiteral("Set ") + row.command);
+        auto* get = RowButton(QStringLiteral("Get"), ArrayName("cmdGetSCPI", row.index), row.command);
+        auto* set = RowButton(QStringLiteral("Set"), ArrayName("cmdSetSCPI", row.index), row.command);
         cmdGetSCPI[row.index] = get;
         cmdSetSCPI[row.index] = set;
         const int index = row.index;
@@ -197,7 +193,6 @@ void frmModulation::Form_Load()
     lvModTable->header()->setStretchLastSection(true);
     lvModTable->sortByColumn(RowSort, Qt::AscendingOrder);
     lvModTable->setSortingEnabled(true);
-    tableLength_ = ModulationTableLength;
     UpdateEepromButton();
 }
 
@@ -338,7 +333,7 @@ void frmModulation::cmdGetSCPI_Click(int index)
         QLineEdit* rowBox = txtData1.at(TableRow);
         if (rowBox->text().isEmpty())
             rowBox->setText(QStringLiteral("1"));
-        const double asked = std::clamp(legacy::leadingNumber(rowBox->text()), 1.0, double(tableLength_));
+        const double asked = std::clamp(legacy::leadingNumber(rowBox->text()), 1.0, double(ModulationTableLength));
         const int16_t row = legacy::toInteger(asked).value_or(1);
         if (const std::optional<ModTableRow> read = ReadTableRow(row))
             lvModTable_ItemClick(itemForRow(read->row));
@@ -374,8 +369,8 @@ void frmModulation::cmdSetSCPI_Click(int index)
             return;
         QLineEdit* rowBox = txtData1.at(index);
         const double asked = legacy::leadingNumber(rowBox->text());
-        if (asked > tableLength_)
-            rowBox->setText(QString::number(tableLength_));
+        if (asked > ModulationTableLength)
+            rowBox->setText(QString::number(ModulationTableLength));
         else if (asked < 1)
             rowBox->setText(QStringLiteral("1"));
         const QString row = rowBox->text();
@@ -404,13 +399,13 @@ void frmModulation::cmdPopulate_Click()
     setTableButtonsEnabled(false);
     table_.clearRows();
     lvModTable->clear();
-    prgPopulate->setRange(0, tableLength_);
+    prgPopulate->setRange(0, ModulationTableLength);
     prgPopulate->setValue(0);
     prgPopulate->setVisible(true);
     ReadModSelection();
     // The device may report another position than the one asked for; the loop
     // still asks for each row once and ends after the table length.
-    for (int16_t row = 1; row <= tableLength_ && !app().context().programEnding; ++row) {
+    for (int16_t row = 1; row <= ModulationTableLength && !app().context().programEnding; ++row) {
         ReadTableRow(row);
         prgPopulate->setValue(row);
         app().context().clock.pump();

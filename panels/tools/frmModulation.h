@@ -64,7 +64,7 @@ public:
 
     // What the list shows, with the selection a saved file records.
     const ModulationTable& table() const { return table_; }
-    int tableLength() const { return tableLength_; }
+    int tableLength() const { return ModulationTableLength; }
     // The list's item for a row, or null.
     QTreeWidgetItem* itemForRow(int16_t row) const;
 
@@ -85,7 +85,6 @@ private:
     void setTableButtonsEnabled(bool enabled);
 
     ModulationTable table_;
-    int16_t tableLength_ = 0;
     bool columnsSized_ = false;
 };
 
