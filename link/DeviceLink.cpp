@@ -318,7 +318,8 @@ void DeviceLink::FlushInput()
 void DeviceLink::KeepAlive()
 {
     const SharedState& state = context_.state;
-    if (state.BusCode != bus::Tcp || state.LoaderActive || !impl_->backends->socket->isConnected())
+    // The transport sends nothing while the socket is not connected.
+    if (state.BusCode != bus::Tcp || state.LoaderActive)
         return;
     try {
         impl_->tcp.writeBytes(QByteArray(1, LF));

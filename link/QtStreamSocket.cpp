@@ -43,9 +43,6 @@ void QtStreamSocket::close()
 
 void QtStreamSocket::write(const QByteArray& bytes)
 {
-    if (!isConnected())
-        throw LinkFault{QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
-                        FaultSource, int(socket_.error())};
     if (socket_.write(bytes) != bytes.size())
         throw LinkFault{socket_.errorString(), FaultSource, int(socket_.error())};
     // Out on the wire now rather than at the next turn of the event loop.

@@ -5,7 +5,7 @@
 #include "ProgramOnSimulator.h"
 #include "panels/front/FrontPanelWindow.h"
 
-#include <QApplication>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
 
@@ -13,7 +13,6 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 

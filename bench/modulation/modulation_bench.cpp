@@ -4,7 +4,6 @@
 #include "ProgramOnSimulator.h"
 #include "panels/tools/frmModulation.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 

@@ -212,7 +212,7 @@ void tavKnob::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) {
         resolveBackColor();
-        pctKnob->update();
+        repaintKnob();
     }
     QWidget::changeEvent(event);
 }

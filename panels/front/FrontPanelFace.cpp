@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <dialix/tavKnob.h>
 
 namespace dalto::front {
 

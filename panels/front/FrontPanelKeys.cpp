@@ -5,8 +5,6 @@
 #include "ReadoutValue.h"
 #include "SimulatedStatus.h"
 #include "app/Application.h"
-#include "app/TranscriptBox.h"
-#include "app/TranscriptSave.h"
 #include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"
 #include "panels/front/menu/MenuItems.h"

@@ -6,7 +6,6 @@
 #include "app/ProgramPictures.h"
 #include "app/TranscriptBox.h"
 #include "app/TranscriptSave.h"
-#include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"

@@ -1,8 +1,6 @@
 #include "frmHBX.h"
 
-#include "GroupCaptionFrame.h"
 #include "app/HeldKey.h"
-#include "ReadoutValue.h"
 #include "SimulatedStatus.h"
 #include "app/Application.h"
 #include "app/TranscriptBox.h"

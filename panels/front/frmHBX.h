@@ -39,8 +39,6 @@ public:
     // Controls, by their names on the device's panel (the shared ones in
     // FrontPanelWindow).
     QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
     QLabel* Label6;
     QLabel* Label7;
     QLabel* Label8;

@@ -1,7 +1,6 @@
 #include "frmKD.h"
 
 #include "app/HeldKey.h"
-#include "ReadoutValue.h"
 #include "SimulatedStatus.h"
 #include "app/Application.h"
 #include "app/TranscriptBox.h"

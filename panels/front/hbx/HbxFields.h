@@ -3,6 +3,8 @@
 // and its keys. The menu engine owns one record; the window's polling and
 // handlers read and write it through HbxMenu::fields().
 
+#include "panels/front/StatusBits.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -44,8 +46,8 @@ inline constexpr int16_t DirectEntry = 7;     // a set point typed in idle
 
 // Values of RunState.
 namespace hbxrun {
-inline constexpr int16_t Standby = 3;
-inline constexpr int16_t OutputOn = 4;
+inline constexpr int16_t Standby = runstate::Standby;
+inline constexpr int16_t OutputOn = runstate::OutputOn;
 inline constexpr int16_t ArmedOn = 5;   // output on after ARM
 } // namespace hbxrun
 

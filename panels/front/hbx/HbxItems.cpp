@@ -24,7 +24,6 @@ const HbxSetPoint SetPoints[] = {
 constexpr int16_t FirstIndicator = 3;
 constexpr int16_t InterfaceLock = 7;
 
-constexpr double LargestMemory = 9;
 
 } // namespace
 

@@ -15,6 +15,9 @@ struct SharedState;
 
 namespace dalto::front::hbx {
 
+// The highest memory number; a display above it shows "E".
+inline constexpr int LargestMemory = 9;
+
 // A set point edited in states 5..9 (and by direct entry in idle).
 struct HbxSetPoint {
     int16_t state;

@@ -1,7 +1,6 @@
 #include "HbxMenu.h"
 
 #include "HbxItems.h"
-#include "KeypadEntry.h"
 #include "core/AppContext.h"
 #include "link/DeviceLink.h"
 #include "panels/front/menu/MenuItems.h"
@@ -23,16 +22,6 @@ const QString ScaleCalibrationCode = QStringLiteral("2468");
 // Period and full scales have no rating above them; pots run 0..255.
 constexpr float Unbounded = 3.4e38f;
 constexpr float LargestPot = 255;
-constexpr float LargestMemory = 9;
-
-float limited(float value, float upper)
-{
-    if (value > upper)
-        value = upper;
-    if (value < 0)
-        value = 0;
-    return value;
-}
 
 } // namespace
 
@@ -245,7 +234,7 @@ void HbxMenu::ApplyEditValue(EditAction action)
     } else if (menuState == hbxstate::MemoryRecall) {
         // Only ENTER recalls: a recall replaces every setting of the supply.
         float& memory = state_.DeviceState[5];
-        fields_.EditValue = action == EditAction::Clear ? memory : limited(fields_.EditValue, LargestMemory);
+        fields_.EditValue = action == EditAction::Clear ? memory : menu::Limited(fields_.EditValue, LargestMemory);
         if (action == EditAction::Save) {
             memory = fields_.EditValue;
             // Without a supply the memory display shows the simulated third word.
@@ -271,7 +260,7 @@ void HbxMenu::applySetPoint(int16_t state, EditAction action)
     if (action == EditAction::Clear) {
         value = committed;
     } else {
-        value = limited(fields_.EditValue, upper);
+        value = menu::Limited(fields_.EditValue, upper);
         if (action == EditAction::Save)
             committed = value;
     }
@@ -299,7 +288,7 @@ void HbxMenu::applyCalibrationItem(EditAction action)
     if (menu::IsPotItem(item)) {
         if (clear)
             fields_.EditValue = state_.PotValuesSaved[item];
-        fields_.EditValue = limited(fields_.EditValue, LargestPot);
+        fields_.EditValue = menu::Limited(fields_.EditValue, LargestPot);
         state_.PotValues[item] = menu::PotValue(fields_.EditValue);
         send(QStringLiteral("CAL:POT %1,").arg(item + 1) + menu::NumberText(fields_.EditValue));
         return;
@@ -318,7 +307,7 @@ void HbxMenu::applyCalibrationItem(EditAction action)
     float& fullScale = state_.Ratings[voltage ? 0 : 4];
     if (clear)
         fields_.EditValue = fullScale;
-    fullScale = limited(fields_.EditValue, Unbounded);
+    fullScale = menu::Limited(fields_.EditValue, Unbounded);
     send((voltage ? QStringLiteral("CAL:SCAL:VOLT ") : QStringLiteral("CAL:SCAL:CURR ")) + menu::NumberText(fullScale));
 }
 

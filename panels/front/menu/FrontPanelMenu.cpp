@@ -25,15 +25,6 @@ constexpr int ProtectionLatchedBit = 7;
 constexpr int EnterPauseMs = 100;
 constexpr int ClearPauseMs = 500;
 
-float limited(float value, float upper, float lower)
-{
-    if (value > upper)
-        value = upper;
-    if (value < lower)
-        value = lower;
-    return value;
-}
-
 } // namespace
 
 FrontPanelMenu::FrontPanelMenu(DeviceLink& link, FrontPanelMenuHost& host, MenuVariant variant)
@@ -256,9 +247,9 @@ void FrontPanelMenu::applyTripLevel(EditAction action)
     const auto& ratings = state_.Ratings;
     float& level = state_.DeviceState[view.index];
     if (action == EditAction::Save)
-        fields_.EditValue = limited(fields_.EditValue, ratings[view.upper], ratings[view.lower]);
+        fields_.EditValue = Limited(fields_.EditValue, ratings[view.upper], ratings[view.lower]);
     else if (action == EditAction::Up || action == EditAction::Dn)
-        fields_.EditValue = limited(fields_.EditValue, ratings[view.upper], 0);
+        fields_.EditValue = Limited(fields_.EditValue, ratings[view.upper], 0);
     if (action != EditAction::Clear)
         level = fields_.EditValue;
     fields_.EditValue = level;
@@ -285,7 +276,7 @@ void FrontPanelMenu::applyPot(EditAction)
 {
     const int16_t item = fields_.MenuItem;
     if (IsPotItem(item)) {
-        fields_.EditValue = limited(fields_.EditValue, 255, 0);
+        fields_.EditValue = Limited(fields_.EditValue, 255, 0);
         state_.PotValues[item] = PotValue(fields_.EditValue);
         send(QStringLiteral("CAL:POT %1,").arg(item + 1) + NumberText(fields_.EditValue));
     } else if (item == calitem::Defaults) {

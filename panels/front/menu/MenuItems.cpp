@@ -78,4 +78,13 @@ int16_t PotValue(float value)
     return legacy::toInteger(value).value_or(0);
 }
 
+float Limited(float value, float upper, float lower)
+{
+    if (value > upper)
+        value = upper;
+    if (value < lower)
+        value = lower;
+    return value;
+}
+
 } // namespace dalto::front::menu

@@ -59,6 +59,8 @@ ReadOut PotDisplay(int16_t item);
 
 // A value as the device and the pot display take it: the general number form.
 QString NumberText(float value);
+// value held between lower and upper.
+float Limited(float value, float upper, float lower = 0);
 // An edited pot value as stored: rounded half to even.
 int16_t PotValue(float value);
 
