@@ -3,7 +3,6 @@
 #include "frmKD.h"
 
 #include "ReadoutValue.h"
-#include "StatusQuery.h"
 #include "app/Application.h"
 #include "core/LegacyNumbers.h"
 #include "protocol/StatusProtocol.h"
@@ -15,44 +14,26 @@
 
 namespace dalto::front {
 
-namespace {
-constexpr int PollInterval = 200;
-// The reply is kept in a fixed-width text, as the device's answer buffer is.
-constexpr int ReplyWidth = 100;
-} // namespace
-
 void frmKD::tmrInfo_Timer()
 {
-    // A poll that waits for its reply lets events run; a tick or key arriving
-    // meanwhile must not start a second exchange whose reply would be taken for
-    // this one's.
     if (polling_)
         return;
     polling_ = true;
     const QPointer<frmKD> self(this);
-
-    tmrInfo->setInterval(PollInterval);
+    restartPollInterval();
     menu_.CheckCalibrationTimeout();
-
-    const QString reply =
-        QueryStatus(link(), fields().DebugMode).leftJustified(ReplyWidth, QLatin1Char(' '), true);
     if (!self)
         return;
-    polling_ = false;
 
-    if (closeIfNotCurrent())
+    const std::optional<QString> reply = askStatus();
+    if (!reply || closeIfNotCurrent())
         return;
 
     const SimulatedSupply stand{fields().RunState, knbVolt->value(), knbCurr->value(),
                                 state().SimStatus, state().SimAlarms};
-    const auto reading = ReadStatusReply(reply, stand);
-    if (!reading) {
-        reportPollError(QStringLiteral("Error retrieving state information:"), reply, OverflowDescription);
+    const auto reading = ReadStatusReply(*reply, stand);
+    if (!showStatus(reading, QStringLiteral("Error retrieving state information:"), *reply))
         return;
-    }
-    StatusBitsShown = reading->statusBits;
-    FaultBitsShown = reading->faultBits;
-    PaintLamps();
     showReadouts(*reading);
     fields().RunState = RunState(fields().RunState, StatusBitsShown);
 }

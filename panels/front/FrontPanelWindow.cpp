@@ -2,6 +2,7 @@
 
 #include "FrontPanelControls.h"
 #include "ReadoutValue.h"
+#include "StatusQuery.h"
 #include "app/Application.h"
 #include "app/ProgramPictures.h"
 #include "app/TranscriptBox.h"
@@ -30,6 +31,9 @@ constexpr int KnobSize = 96;
 constexpr int FlashInterval = 100;
 constexpr double BlinkHalfPeriod = 0.35;
 constexpr int PumpSliceMs = 10;
+constexpr int PollInterval = 200;
+// The reply is kept in a fixed-width text, as the device's answer buffer is.
+constexpr int ReplyWidth = 100;
 } // namespace
 
 FrontPanelWindow::FrontPanelWindow(Application& app, const QString& windowName)
@@ -199,6 +203,34 @@ void FrontPanelWindow::addReadOuts(QGridLayout& grid)
     grid.addWidget(Label2, 2, 0);
     grid.addWidget(txtCurr, 3, 0);
     grid.addWidget(lblStatus[10], 3, 1);
+}
+
+void FrontPanelWindow::restartPollInterval()
+{
+    tmrInfo->setInterval(PollInterval);
+}
+
+std::optional<QString> FrontPanelWindow::askStatus()
+{
+    const QPointer<FrontPanelWindow> self(this);
+    const QString reply = QueryStatus(link(), debugMode()).leftJustified(ReplyWidth, QLatin1Char(' '), true);
+    if (!self)
+        return std::nullopt;
+    polling_ = false;
+    return reply;
+}
+
+bool FrontPanelWindow::showStatus(const std::optional<StatusReading>& reading, const QString& heading,
+                                  const QString& reply)
+{
+    if (!reading) {
+        reportPollError(heading, reply, OverflowDescription);
+        return false;
+    }
+    StatusBitsShown = reading->statusBits;
+    FaultBitsShown = reading->faultBits;
+    PaintLamps();
+    return true;
 }
 
 bool FrontPanelWindow::closeIfNotCurrent()

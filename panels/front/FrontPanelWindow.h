@@ -9,12 +9,14 @@
 #include "Lamp.h"
 #include "LampCollection.h"
 #include "StatusBits.h"
+#include "StatusReply.h"
 #include "app/PanelMenus.h"
 #include "app/PanelWindow.h"
 #include "panels/front/menu/PanelHost.h"
 
 #include <QString>
 #include <map>
+#include <optional>
 
 class QFrame;
 class QGridLayout;
@@ -139,6 +141,19 @@ protected:
     QWidget* transcriptArea();
     // Face above, transcript below, as the window's content.
     void setFace(QWidget* face);
+
+    // The poll's building blocks, the same on every panel. A poll that waits for its
+    // reply lets events run; a tick or key arriving meanwhile must not start a second
+    // exchange whose reply would be taken for this one's: polling_ is set by the
+    // tick before its first step that may run events, and askStatus clears it.
+    bool polling_ = false;
+    void restartPollInterval();
+    // "<>STA" and its reply in the fixed-width text the device's answer buffer is;
+    // nothing when the window went away while the reply was awaited.
+    std::optional<QString> askStatus();
+    // The bits and lamps of a decoded reply; a reply that did not decode ends the
+    // tick with the poll-error box under heading (debug mode only) and false.
+    bool showStatus(const std::optional<StatusReading>& reading, const QString& heading, const QString& reply);
 
     // When another panel has become current: unloads this one (Switching set
     // meanwhile, so the program goes on) and says true; the tick then ends.

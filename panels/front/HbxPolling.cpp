@@ -3,7 +3,6 @@
 // read-outs, the memory number and the run state from the reply.
 #include "frmHBX.h"
 
-#include "StatusQuery.h"
 #include "app/Application.h"
 #include "core/LegacyNumbers.h"
 #include "panels/front/hbx/HbxItems.h"
@@ -17,9 +16,6 @@
 namespace dalto::front {
 
 namespace {
-constexpr int PollInterval = 200;
-// The reply is kept in a fixed-width text, as the device's answer buffer is.
-constexpr int ReplyWidth = 100;
 const QString ScaleError = QStringLiteral("Error retrieving scale information:");
 
 // The supply answers in upper-case hexadecimal: a lower-case "b" or "j" means
@@ -35,44 +31,32 @@ QString RejectedLetter(const QString& reply)
 
 void frmHBX::tmrInfo_Timer()
 {
-    // A poll that waits for its reply lets events run; a tick or key arriving
-    // meanwhile must not start a second exchange whose reply would be taken for
-    // this one's.
     if (polling_)
         return;
     const QPointer<frmHBX> self(this);
-    tmrInfo->setInterval(PollInterval);
+    restartPollInterval();
     menu_.CheckCalibrationTimeout();
     if (!self)
         return;
     menu_.CheckDirectEntryTimeout();
 
     polling_ = true;
-    const QString reply =
-        QueryStatus(link(), debugMode()).leftJustified(ReplyWidth, QLatin1Char(' '), true);
-    if (!self)
+    const std::optional<QString> reply = askStatus();
+    if (!reply)
         return;
-    polling_ = false;
-
-    if (const QString rejected = RejectedLetter(reply); !rejected.isEmpty()) {
-        reportPollError(ScaleError, reply, rejected);
+    if (const QString rejected = RejectedLetter(*reply); !rejected.isEmpty()) {
+        reportPollError(ScaleError, *reply, rejected);
         return;
     }
-
     if (closeIfNotCurrent())
         return;
 
     const SharedState& s = state();
     const SimulatedSupply stand{fields().RunState, knbVolt->value(), knbCurr->value(),
                                 s.SimStatus, s.SimAlarms, s.SimExtra};
-    const auto reading = ReadStatusReply(reply, stand);
-    if (!reading) {
-        reportPollError(ScaleError, reply, OverflowDescription);
+    const auto reading = ReadStatusReply(*reply, stand);
+    if (!showStatus(reading, ScaleError, *reply))
         return;
-    }
-    StatusBitsShown = reading->statusBits;
-    FaultBitsShown = reading->faultBits;
-    PaintLamps();
     showReadouts(*reading);
     fields().RunState = hbx::HbxRunState(fields().RunState, StatusBitsShown);
 }

@@ -96,7 +96,6 @@ private:
     void blinkTypedSetPoint();
 
     hbx::HbxMenu menu_;
-    bool polling_ = false;
 };
 
 } // namespace dalto::front

@@ -131,7 +131,6 @@ private:
     PanelSeries series_;
     menu::FrontPanelMenu menu_;
     PushKeyTracker clearKey_;
-    bool polling_ = false;
 };
 
 } // namespace dalto::front
