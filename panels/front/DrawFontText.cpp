@@ -25,7 +25,11 @@ QFont CaptionFont(const QString& face, int height, bool bold, bool italic)
 void DrawFontText(QPainter& painter, const QString& text, int x, int y, int escapement,
                   const QString& face, int height, bool bold, bool italic)
 {
-    const QFont font = CaptionFont(face, height, bold, italic);
+    DrawFontText(painter, text, x, y, escapement, CaptionFont(face, height, bold, italic));
+}
+
+void DrawFontText(QPainter& painter, const QString& text, int x, int y, int escapement, const QFont& font)
+{
     painter.save();
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);

@@ -15,6 +15,9 @@ namespace dalto::front {
 void DrawFontText(QPainter& painter, const QString& text, int x, int y, int escapement,
                   const QString& face, int height, bool bold, bool italic);
 
+// The same with a font made beforehand by CaptionFont.
+void DrawFontText(QPainter& painter, const QString& text, int x, int y, int escapement, const QFont& font);
+
 // The font DrawFontText makes (face cut to 31 characters).
 QFont CaptionFont(const QString& face, int height, bool bold, bool italic);
 

@@ -16,21 +16,24 @@ constexpr int GapTwips = 240;
 const QColor CaptionColour(0x9f, 0xb4, 0xc8);
 } // namespace
 
+GroupCaptionFrame::GroupCaptionFrame(QWidget* parent)
+    : QFrame(parent), font_(CaptionFont(CaptionFace, CaptionHeight, true, false))
+{
+}
+
 void GroupCaptionFrame::addCaption(const QString& caption, QWidget* line)
 {
-    captions_.emplace_back(caption, line);
+    // Centred on the length the caption is drawn with, so that it stays centred
+    // whatever the window's own font.
+    captions_.push_back({caption, line, QFontMetrics(font_).horizontalAdvance(caption)});
     update();
 }
 
-QPoint GroupCaptionFrame::captionOrigin(const QString& caption, const QWidget& line) const
+QPoint GroupCaptionFrame::origin(const Caption& caption) const
 {
-    const QRect at = line.geometry();
-    // Centred on the length the caption is drawn with, so that it stays centred
-    // whatever the window's own font.
-    const int length =
-        QFontMetrics(CaptionFont(CaptionFace, CaptionHeight, true, false)).horizontalAdvance(caption);
+    const QRect at = caption.line->geometry();
     const int x = at.right() - TwipsToPixelsX(GapTwips, *this);
-    const int y = at.top() + at.height() / 2 + length / 2;
+    const int y = at.top() + at.height() / 2 + caption.length / 2;
     return {x, y};
 }
 
@@ -39,9 +42,9 @@ void GroupCaptionFrame::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setPen(CaptionColour);
-    for (const auto& [caption, line] : captions_) {
-        const QPoint origin = captionOrigin(caption, *line);
-        DrawFontText(painter, caption, origin.x(), origin.y(), Upwards, CaptionFace, CaptionHeight, true, false);
+    for (const Caption& caption : captions_) {
+        const QPoint at = origin(caption);
+        DrawFontText(painter, caption.text, at.x(), at.y(), Upwards, font_);
     }
 }
 
