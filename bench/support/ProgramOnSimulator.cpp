@@ -4,9 +4,6 @@
 #include "app/PanelCatalog.h"
 #include "app/PanelWindow.h"
 
-#include <QCoreApplication>
-#include <QRegularExpression>
-
 namespace dalto::bench {
 
 PromptAnswer UnattendedPrompts::message(const QString&, const QString&, PromptButtons buttons, PromptIcon)
@@ -17,17 +14,11 @@ PromptAnswer UnattendedPrompts::message(const QString&, const QString&, PromptBu
 
 ProgramOnSimulator::ProgramOnSimulator(const QStringList& simulatorOptions, const QString& type,
                                        const QString& startup)
+    : sim_(simulatorOptions)
 {
-    sim_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dalto-sim"),
-               QStringList{QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0")} + simulatorOptions);
-    if (!sim_.waitForReadyRead(10000))
+    if (!sim_.isReady())
         return;
-    const auto match =
-        QRegularExpression(QStringLiteral("tcp [^ ,]+:(\\d+)")).match(QString::fromLocal8Bit(sim_.readLine()));
-    if (!match.hasMatch())
-        return;
-    const QString config = testing::WriteSimulatorSettings(dir_.path(), QStringLiteral("127.0.0.1"),
-                                                           match.captured(1).toInt(), type, startup);
+    const QString config = testing::WriteSimulatorSettings(dir_.path(), sim_.host(), sim_.port(), type, startup);
     if (config.isEmpty())
         return;
     app_ = std::make_unique<Application>(clock_, prompts_, Paths(dir_.path(), config, dir_.path()));
@@ -35,12 +26,8 @@ ProgramOnSimulator::ProgramOnSimulator(const QStringList& simulatorOptions, cons
     app_->start();
 }
 
-ProgramOnSimulator::~ProgramOnSimulator()
-{
-    app_.reset();
-    sim_.terminate();
-    sim_.waitForFinished(3000);
-}
+// The program goes before the simulator it talks to.
+ProgramOnSimulator::~ProgramOnSimulator() = default;
 
 QWidget* ProgramOnSimulator::currentPanel() const
 {

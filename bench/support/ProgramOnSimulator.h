@@ -6,8 +6,8 @@
 #include "app/Application.h"
 #include "core/Clock.h"
 #include "core/Prompts.h"
+#include "support/SimProcess.h"
 
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -26,6 +26,8 @@ class ProgramOnSimulator {
 public:
     ProgramOnSimulator(const QStringList& simulatorOptions, const QString& type, const QString& startup);
     ~ProgramOnSimulator();
+    ProgramOnSimulator(const ProgramOnSimulator&) = delete;
+    ProgramOnSimulator& operator=(const ProgramOnSimulator&) = delete;
 
     // The panel shown after start-up; null when the simulator or the program did
     // not start.
@@ -33,8 +35,8 @@ public:
     Application& app() { return *app_; }
 
 private:
+    testing::SimProcess sim_;
     QTemporaryDir dir_;
-    QProcess sim_;
     SteadyClock clock_;
     UnattendedPrompts prompts_;
     std::unique_ptr<Application> app_;
