@@ -1,26 +1,18 @@
 #include "AppFixture.h"
 
+#include "SimulatorSettings.h"
 #include "link/LinkBackends.h"
 #include "panels/tools/ToolPanels.h"
 
 #include <QApplication>
-#include <QFile>
 
 namespace dalto::testing {
 
 void AppFixture::makeApp(const AppSettings& settings)
 {
-    QFile shipped(QStringLiteral(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini"));
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    QString text = QString::fromUtf8(shipped.readAll());
-    text.replace(QStringLiteral("Start-Up=Virtual Panel"), QStringLiteral("Start-Up=") + settings.startup);
-    text.replace(QStringLiteral("Comm=Simulated\nAddress=\nPort="),
-                 QStringLiteral("Comm=%1\nAddress=127.0.0.1\nPort=%2").arg(settings.comm).arg(settings.port));
-    text.replace(QStringLiteral("Type=KD Series"), QStringLiteral("Type=") + settings.type);
-    QFile config(configFile());
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(text.toUtf8());
-    config.close();
+    ASSERT_EQ(WriteSimulatorSettings(dir.path(), QStringLiteral("127.0.0.1"), settings.port, settings.type,
+                                     settings.startup, settings.comm),
+              configFile());
     app = std::make_unique<Application>(clock, prompts, Paths(dir.path(), configFile(), dir.path()),
                                         [this, realLink = settings.realLink](AppContext& context) {
                                             return realLink ? realLinkBackends(context)
