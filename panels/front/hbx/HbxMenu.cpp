@@ -42,10 +42,7 @@ void HbxMenu::send(const QString& command)
 
 void HbxMenu::notice(int state, int item, std::optional<int> mode)
 {
-    QString text = QStringLiteral("<>CHG %1,%2").arg(state).arg(item);
-    if (mode)
-        text += QStringLiteral(",%1").arg(*mode);
-    send(text);
+    send(menu::ChangeNotice(state, item, mode));
 }
 
 void HbxMenu::NoteKeyAction()

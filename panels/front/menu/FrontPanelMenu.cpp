@@ -39,10 +39,7 @@ void FrontPanelMenu::send(const QString& command)
 
 void FrontPanelMenu::notice(int state, int item, std::optional<int> mode)
 {
-    QString text = QStringLiteral("<>CHG %1,%2").arg(state).arg(item);
-    if (mode)
-        text += QStringLiteral(",%1").arg(*mode);
-    send(text);
+    send(ChangeNotice(state, item, mode));
 }
 
 void FrontPanelMenu::NoteKeyAction()

@@ -87,4 +87,12 @@ float Limited(float value, float upper, float lower)
     return value;
 }
 
+QString ChangeNotice(int state, int item, std::optional<int> mode)
+{
+    QString text = QStringLiteral("<>CHG %1,%2").arg(state).arg(item);
+    if (mode)
+        text += QStringLiteral(",%1").arg(*mode);
+    return text;
+}
+
 } // namespace dalto::front::menu

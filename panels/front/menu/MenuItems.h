@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace dalto {
 struct SharedState;
@@ -59,6 +60,9 @@ ReadOut PotDisplay(int16_t item);
 
 // A value as the device and the pot display take it: the general number form.
 QString NumberText(float value);
+// The panel-state notice "<>CHG state,item[,mode]" that tells the supply which
+// menu the panel shows.
+QString ChangeNotice(int state, int item, std::optional<int> mode);
 // value held between lower and upper.
 float Limited(float value, float upper, float lower = 0);
 // An edited pot value as stored: rounded half to even.
