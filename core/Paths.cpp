@@ -10,13 +10,18 @@ namespace dalto {
 namespace {
 const QString ConfigName = QStringLiteral("Dalto_Panel.ini");
 
+struct ProgramFolder {
+    QString path;
+    bool installed = false; // its settings file is the shipped default
+};
+
 // Installed layout: <prefix>/bin/dalto-panel with its files in <prefix>/share/dalto-panel.
-QString programFolderFor(const QString& executableFolder)
+ProgramFolder programFolderFor(const QString& executableFolder)
 {
     const QString installed = QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/dalto-panel"));
     if (QFileInfo(installed + QLatin1Char('/') + ConfigName).exists())
-        return QDir::cleanPath(installed);
-    return QDir::cleanPath(executableFolder);
+        return {QDir::cleanPath(installed), true};
+    return {QDir::cleanPath(executableFolder), false};
 }
 
 // A settings write replaces the file through a temporary file beside it, so the
@@ -53,14 +58,17 @@ Paths::Paths(QString programFolder, QString configFile, QString workingFolder)
 Paths Paths::resolve(const QString& executableFolder, const QString& programDirOverride,
                      const QString& configOverride)
 {
-    const QString folder = programDirOverride.isEmpty() ? programFolderFor(executableFolder)
-                                                        : QDir::cleanPath(programDirOverride);
+    const ProgramFolder folder = programDirOverride.isEmpty()
+        ? programFolderFor(executableFolder)
+        : ProgramFolder{QDir::cleanPath(programDirOverride), false};
     QString config = configOverride;
     if (config.isEmpty()) {
-        const QString shipped = folder + QLatin1Char('/') + ConfigName;
-        config = writableInPlace(shipped) ? shipped : perUserCopy(shipped);
+        // An installed tree's file is the default every user starts from; a user's
+        // run never changes it, even where the prefix happens to be writable.
+        const QString shipped = folder.path + QLatin1Char('/') + ConfigName;
+        config = !folder.installed && writableInPlace(shipped) ? shipped : perUserCopy(shipped);
     }
-    return Paths(folder, QFileInfo(config).absoluteFilePath(), QDir::currentPath());
+    return Paths(folder.path, QFileInfo(config).absoluteFilePath(), QDir::currentPath());
 }
 
 QString Paths::inProgramFolder(const QString& fileName) const

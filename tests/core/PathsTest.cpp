@@ -57,3 +57,18 @@ TEST_F(PathsTest, ReadOnlyProgramFolderUsesAPerUserCopySeededFromIt)
     Paths::resolve(program.path(), {}, {});
     EXPECT_EQ(readText(copy), "[Application]\nStart-Up=Register Panel\n") << "an existing copy is kept";
 }
+
+TEST_F(PathsTest, InstalledTreeKeepsItsShippedFileAndUsesAPerUserCopy)
+{
+    // <prefix>/bin beside <prefix>/share/dalto-panel, all of it writable by the user.
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath("bin");
+    QDir(prefix.path()).mkpath("share/dalto-panel");
+    const QString installed = prefix.filePath("share/dalto-panel/Dalto_Panel.ini");
+    writeText(installed, "[Application]\nStart-Up=Command Panel\n");
+
+    const Paths paths = Paths::resolve(prefix.filePath("bin"), {}, {});
+    EXPECT_EQ(paths.programFolder(), prefix.filePath("share/dalto-panel"));
+    EXPECT_EQ(paths.configFile(), home.filePath("dalto-panel/Dalto_Panel.ini"));
+    EXPECT_EQ(readText(paths.configFile()), readText(installed));
+}
