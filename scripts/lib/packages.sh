@@ -7,6 +7,7 @@ DALTO_PACKAGES=(
   libsimpleini-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   socat
+  desktop-file-utils appstream man-db dpkg-dev file
 )
 
 ensure_packages() {
