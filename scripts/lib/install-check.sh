@@ -86,8 +86,8 @@ echo "dalto-panel opened the Register panel on dalto-sim at 127.0.0.1:$port"
 echo "-- menu entry, AppStream file, manual pages"
 desktop-file-validate "$prefix"/share/applications/*.desktop
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
-for page in dalto-panel dalto-sim; do
-  MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1" 2>&1 | grep -q "^NAME" || fail "man page $page.1 does not render"
+for page in "$prefix"/share/man/man1/dalto*.1; do
+  MANWIDTH=80 man -l "$page" 2>&1 | grep -q "^NAME" || fail "the manual page $page does not render"
 done
 
 echo "-- a program built against the installed Dialix package"
