@@ -30,6 +30,9 @@ void TrendLog::append(double clockSeconds, float volts, float amps, int32_t stat
     }
 
     if (count_ < capacity_) {
+        // Grow as usual, but never beyond the bound.
+        if (ring_.size() == ring_.capacity())
+            ring_.reserve(std::min(capacity_, std::max<std::size_t>(ring_.size() * 2, 64)));
         ring_.push_back(record);
         ++count_;
         return;
