@@ -44,8 +44,10 @@ const MarkStyle MarkStyles[] = {
     {TrendMark::Fault, QColor(255, 128, 0)},
 };
 
-// Points a curve needs at most: two per slice, a slice per pixel or so.
-constexpr int MaxPointsPerCurve = 2000;
+// A curve draws about one point per pixel of the plot's width (the lowest and
+// highest reading of each two-pixel slice): more would not show, and the
+// drawing cost grows with the points.
+constexpr int FewestPointsPerCurve = 200;
 constexpr double MarkSize = 9;
 constexpr double UnratedScale = 1;
 
@@ -202,7 +204,8 @@ void TrendWindow::timeRangeChanged()
 void TrendWindow::drawSpan()
 {
     const TrendSpan span{timeAxis->min(), timeAxis->max()};
-    const TrendPoints points = PointsIn(log_, span, MaxPointsPerCurve);
+    const int maxPoints = std::max(FewestPointsPerCurve, int(chart->plotArea().width()));
+    const TrendPoints points = PointsIn(log_, span, maxPoints);
     voltageSeries->replace(points.volts);
     currentSeries->replace(points.amps);
 

@@ -38,6 +38,12 @@ StatusReading Reading(double volts, double amps, int32_t status, int32_t fault =
 
 class TrendWindowTest : public ::testing::Test {
 protected:
+    // Shown and laid out: the plot's width sets how many points a curve gets.
+    void SetUp() override
+    {
+        window.show();
+        QCoreApplication::processEvents();
+    }
     // Two minutes at five readings a second: standby, output on at 10 s, a
     // voltage trip at 100 s.
     void feedRun()
