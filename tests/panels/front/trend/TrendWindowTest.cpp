@@ -6,6 +6,7 @@
 #include "app/WindowRegistry.h"
 #include "ScriptedPrompts.h"
 #include "panels/front/StatusReply.h"
+#include "panels/front/frmHBX.h"
 #include "panels/front/trend/TrendChartView.h"
 #include "panels/front/trend/TrendWindow.h"
 
@@ -171,4 +172,18 @@ TEST_F(PanelTrend, ViewMenuOpensItThePollsFeedItAndItGoesWithThePanel)
     EXPECT_FALSE(trend && trend->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(trend);
+}
+
+TEST_F(PanelTrend, TheKeypadPanelFeedsItToo)
+{
+    auto& panel = open<frmHBX>(QStringLiteral("HBX Series"));
+    ASSERT_NE(panel.panelMenu.mnuTrend, nullptr);
+    EXPECT_TRUE(panel.panelMenu.mnuTrend->isEnabled());
+    panel.panelMenu.mnuTrend->trigger();
+    device.reply("1388,1F4,189,0,3\r\n");
+    panel.tmrInfo_Timer();
+    ASSERT_NE(panel.trendWindow(), nullptr);
+    ASSERT_EQ(panel.trendWindow()->log().size(), 1u);
+    EXPECT_EQ(panel.trendWindow()->log().back().volts, 5.0f);
+    EXPECT_EQ(panel.trendWindow()->log().back().status, 0x189);
 }
