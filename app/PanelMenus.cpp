@@ -55,6 +55,10 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
     menu.mnuFirmware = namedItem(*menu.mnuView, QStringLiteral("mnuFirmware"), QStringLiteral("Firmware Panel"));
     if (style.withModulation)
         menu.mnuModulation = namedItem(*menu.mnuView, QStringLiteral("mnuModulation"), QStringLiteral("Modulation Panel"));
+    if (style.withTrend) {
+        menu.mnuView->addSeparator();
+        menu.mnuTrend = namedItem(*menu.mnuView, QStringLiteral("mnuTrend"), QStringLiteral("Trend"));
+    }
 
     menu.mnuComm = namedMenu(bar,
                              style.family == PanelFamily::Tool ? QStringLiteral("mnuComm") : QStringLiteral("mnuCommunication"),

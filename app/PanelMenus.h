@@ -26,6 +26,7 @@ struct PanelMenuStyle {
     bool accelerators = false;   // "&File" with "E&xit"
     bool shortCaptions = false;  // "Command" and "Registers"
     bool withModulation = true;  // frmHB has no Modulation item
+    bool withTrend = false;      // the front panels' plot of their readings
 };
 
 struct PanelMenu {
@@ -40,6 +41,7 @@ struct PanelMenu {
     QAction* mnuCalibration = nullptr;
     QAction* mnuFirmware = nullptr;
     QAction* mnuModulation = nullptr; // null without a Modulation item
+    QAction* mnuTrend = nullptr;      // null without a Trend item
     QAction* mnuSimulate = nullptr;
     QAction* mnuSetup = nullptr;
     QAction* mnuAbout = nullptr;

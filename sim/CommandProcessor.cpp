@@ -56,6 +56,7 @@ LineResponse CommandProcessor::handleLine(QByteArray line)
         return {};
     }
     device_.supply.setRemote(true);
+    device_.followLoadProfile();
 
     const QString text = QString::fromLatin1(line).trimmed();
     if (isStatusProtocolLine(text)) {

@@ -13,6 +13,20 @@ Device::Device(const DeviceConfig& config)
                         .arg(config.model, QString::number(config.ratedVoltage),
                              QString::number(config.ratedCurrent), config.firmwareVersion);
     }
+    uptime_.start();
+    if (!config.loadProfile.empty())
+        loadProfile.start(config.loadOhms, config.loadProfile, true, 0);
+}
+
+double Device::uptime() const
+{
+    return double(uptime_.nsecsElapsed()) / 1e9;
+}
+
+void Device::followLoadProfile()
+{
+    if (const auto ohms = loadProfile.loadAt(uptime()))
+        supply.setLoadOhms(*ohms);
 }
 
 void Device::reset()

@@ -6,9 +6,11 @@
 #include "sim/Calibration.h"
 #include "sim/EventRegisters.h"
 #include "sim/InterfaceSettings.h"
+#include "sim/LoadProfile.h"
 #include "sim/ModulationTable.h"
 #include "sim/SupplyModel.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 namespace dalto::sim {
@@ -24,6 +26,8 @@ struct DeviceConfig {
     QString networkAddress = QStringLiteral("127.0.0.1");
     int networkPort = 5025;
     int serialAddress = 1;
+    // Ramps of the load run over and over from the start (none: a fixed load).
+    std::vector<LoadStep> loadProfile;
 };
 
 class Device {
@@ -40,14 +44,22 @@ public:
     // six and seven the interface.
     QString versionText() const;
 
+    // Seconds since the simulator started.
+    double uptime() const;
+    // Moves the load along its profile to the present time; called before each
+    // command, so every reading sees the load of its moment.
+    void followLoadProfile();
+
     Calibration calibration;
     SupplyModel supply;
     ModulationTable modulation;
     InterfaceSettings interfaces;
     EventRegisters events;
+    LoadProfile loadProfile;
 
 private:
     QString identity_;
+    QElapsedTimer uptime_;
 };
 
 } // namespace dalto::sim

@@ -226,6 +226,18 @@ CommandResult faultInjection(Device& d, const QString& args)
     return done();
 }
 
+// Ramps of the load from its present value; the last ones given replace any
+// still running.
+CommandResult loadRamps(Device& d, const QString& args, bool repeat)
+{
+    if (args.isEmpty())
+        return status(scpi_error::MissingParameter);
+    auto steps = ParseLoadSteps(args);
+    if (!steps || !d.loadProfile.start(d.supply.loadOhms(), std::move(*steps), repeat, d.uptime()))
+        return status(scpi_error::IllegalParameterValue);
+    return done();
+}
+
 std::vector<ScpiCommand> buildTable()
 {
     std::vector<ScpiCommand> t;
@@ -418,7 +430,12 @@ std::vector<ScpiCommand> buildTable()
 
     // Simulator controls: change the load and raise hardware faults from a test.
     add("SIMulation:LOAD", numberQuery([](const Device& d) { return d.supply.loadOhms(); }, formatPlain),
-        numberSetting([](Device& d, double v) { return d.supply.setLoadOhms(v); }));
+        numberSetting([](Device& d, double v) {
+            d.loadProfile.stop();
+            return d.supply.setLoadOhms(v);
+        }));
+    add("SIMulation:LOAD:RAMP", {}, [](Device& d, const QString& args) { return loadRamps(d, args, false); });
+    add("SIMulation:LOAD:PROFile", {}, [](Device& d, const QString& args) { return loadRamps(d, args, true); });
     add("SIMulation:FAULt", [](Device& d, const QString&) { return reply(static_cast<int>(d.supply.faultWord())); },
         faultInjection);
     return t;

@@ -70,6 +70,9 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
     const QCommandLineOption loadOhms(QStringLiteral("load-ohms"),
                                       QStringLiteral("Resistance of the load on the output in ohms (10)."),
                                       QStringLiteral("R"), QStringLiteral("10"));
+    const QCommandLineOption loadProfile(QStringLiteral("load-profile"),
+                                         QStringLiteral("Ramps of the load, repeated: R1,S1,R2,S2,... (ohms, seconds)."),
+                                         QStringLiteral("STEPS"));
     const QCommandLineOption idn(QStringLiteral("idn"), QStringLiteral("Reply to *IDN? (built from the series)."),
                                  QStringLiteral("TEXT"));
     const QCommandLineOption firmware(QStringLiteral("firmware"),
@@ -91,7 +94,7 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
     const QCommandLineOption mac(QStringLiteral("mac"),
                                  QStringLiteral("MAC address of the module (00:1E:C0:5D:A1:70)."),
                                  QStringLiteral("MAC"));
-    parser.addOptions({help, tcp, serial, baud, rs485, model, ratedVoltage, ratedCurrent, loadOhms, idn, firmware,
+    parser.addOptions({help, tcp, serial, baud, rs485, model, ratedVoltage, ratedCurrent, loadOhms, loadProfile, idn, firmware,
                        interfaceVersion, log, discovery, name, mac});
 
     if (!parser.parse(arguments))
@@ -159,6 +162,12 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
     options.device.ratedVoltage = *volts;
     options.device.ratedCurrent = *amps;
     options.device.loadOhms = *ohms;
+    if (parser.isSet(loadProfile)) {
+        const auto steps = ParseLoadSteps(parser.value(loadProfile));
+        if (!steps || !LoadProfile().start(*ohms, *steps, true, 0))
+            return failure(QStringLiteral("--load-profile wants ohms,seconds pairs taking some time"));
+        options.device.loadProfile = *steps;
+    }
     options.device.identity = parser.value(idn);
     options.device.firmwareVersion = parser.value(firmware);
     options.device.interfaceVersion = parser.value(interfaceVersion);

@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/WindowNames.h"
 #include "protocol/StatusProtocol.h"
+#include "trend/TrendWindow.h"
 
 #include <QAction>
 #include <QTimer>
@@ -19,6 +20,7 @@ void FrontPanelWindow::connectPanelMenu()
     style.family = PanelFamily::Virtual;
     style.accelerators = true;
     style.withModulation = windowName() != window::frmHB;
+    style.withTrend = true;
     panelMenu = buildPanelMenu(*this, windowName(), app(), style);
 
     for (const QString& name : {window::frmCommand, window::frmRegisters, window::frmCalibration,
@@ -28,6 +30,7 @@ void FrontPanelWindow::connectPanelMenu()
     }
     connect(panelMenu.mnuSetup, &QAction::triggered, this, &FrontPanelWindow::mnuSetup_Click);
     connect(panelMenu.mnuSimulate, &QAction::triggered, this, &FrontPanelWindow::mnuSimulate_Click);
+    connect(panelMenu.mnuTrend, &QAction::triggered, this, &FrontPanelWindow::mnuTrend_Click);
     connect(panelMenu.mnuAbout, &QAction::triggered, this, [this] { app().showAbout(*this); });
     connect(panelMenu.mnuExit, &QAction::triggered, this, [this] { app().endProgram(); });
 }
@@ -62,6 +65,23 @@ void FrontPanelWindow::mnuSetup_Click()
     app().switchPanel(*this, chosen);
     if (next)
         next->tmrInfo->start();
+}
+
+void FrontPanelWindow::mnuTrend_Click()
+{
+    if (!trend_) {
+        const SharedState& s = state();
+        trend_ = new trend::TrendWindow(app().context(), {s.Ratings[0], s.Ratings[4]}, this);
+        connect(this, &FrontPanelWindow::statusRead, trend_, &trend::TrendWindow::addReading);
+    }
+    trend_->show();
+    trend_->raise();
+    trend_->activateWindow();
+}
+
+trend::TrendWindow* FrontPanelWindow::trendWindow() const
+{
+    return trend_.data();
 }
 
 void FrontPanelWindow::mnuSimulate_Click()

@@ -11,6 +11,7 @@
 #include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
+#include "trend/TrendWindow.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -117,6 +118,9 @@ void FrontPanelWindow::Form_Unload()
     tmrInfo->stop();
     tmrMenu->stop();
     tmrFlash->stop();
+    // The trend window belongs to this panel: it goes when the panel goes.
+    if (trend_)
+        trend_->close();
     link().WriteDevice(status::Closing, debugMode());
     SetPointLamps.clear();
     ConfigLamps.clear();
@@ -230,6 +234,7 @@ bool FrontPanelWindow::showStatus(const std::optional<StatusReading>& reading, c
     StatusBitsShown = reading->statusBits;
     FaultBitsShown = reading->faultBits;
     PaintLamps();
+    emit statusRead(clock().now(), *reading);
     return true;
 }
 

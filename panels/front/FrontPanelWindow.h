@@ -14,6 +14,7 @@
 #include "app/PanelWindow.h"
 #include "panels/front/menu/PanelHost.h"
 
+#include <QPointer>
 #include <QString>
 #include <map>
 #include <optional>
@@ -34,6 +35,10 @@ struct SharedState;
 } // namespace dalto
 
 namespace dalto::front {
+
+namespace trend {
+class TrendWindow;
+}
 
 class FrontPanelWindow : public PanelWindow, public virtual menu::PanelHost {
     Q_OBJECT
@@ -68,7 +73,11 @@ public:
     // View, Communication, About and Exit.
     void mnuSetup_Click();
     void mnuSimulate_Click();
+    // Opens the trend window of this panel, or brings it to the front.
+    void mnuTrend_Click();
     void switchTo(const QString& windowName);
+    // The trend window while it is open.
+    trend::TrendWindow* trendWindow() const;
 
     PanelMenu panelMenu;
 
@@ -99,6 +108,12 @@ public:
 
     StatusBits StatusBitsShown{};
     StatusBits FaultBitsShown{};
+
+signals:
+    // A poll that read and decoded the status, at the Clock service's time
+    // (seconds). Watchers such as the trend window see every poll without a
+    // further exchange on the link.
+    void statusRead(double seconds, const dalto::front::StatusReading& reading);
 
 protected:
     // The panel's debug flag and blink phase, kept in its menu engine's fields.
@@ -178,6 +193,7 @@ private:
     QHBoxLayout* knobRow_ = nullptr;
     QWidget* transcriptArea_ = nullptr;
     double lastBlink_ = 0;
+    QPointer<trend::TrendWindow> trend_;
 };
 
 } // namespace dalto::front

@@ -4,6 +4,7 @@
 DALTO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-tools-dev libgl-dev
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libsimpleini-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   socat

@@ -1,0 +1,296 @@
+#include "TrendWindow.h"
+
+#include "TrendChartView.h"
+#include "TrendCsv.h"
+#include "core/AppContext.h"
+#include "core/PickFile.h"
+#include "core/ReplaceFile.h"
+#include "panels/front/StatusReply.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace dalto::front::trend {
+
+namespace {
+struct WindowChoice {
+    const char* caption;
+    TrendWindowLength length;
+};
+const WindowChoice WindowChoices[] = {
+    {"1 min", 60.0}, {"5 min", 300.0}, {"30 min", 1800.0}, {"All", std::nullopt},
+};
+
+struct MarkStyle {
+    TrendMark mark;
+    QColor colour;
+};
+const MarkStyle MarkStyles[] = {
+    {TrendMark::OutputOn, QColor(0, 160, 0)},
+    {TrendMark::OutputOff, QColor(110, 110, 110)},
+    {TrendMark::Trip, QColor(220, 0, 0)},
+    {TrendMark::Fault, QColor(255, 128, 0)},
+};
+
+// A curve draws about one point per pixel of the plot's width (the lowest and
+// highest reading of each two-pixel slice): more would not show, and the
+// drawing cost grows with the points.
+constexpr int FewestPointsPerCurve = 200;
+constexpr double MarkSize = 9;
+constexpr double UnratedScale = 1;
+
+QValueAxis* MakeAxis(const QString& title, const QString& format, QColor colour)
+{
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelFormat(format);
+    axis->setLabelsColor(colour);
+    axis->setTitleBrush(colour);
+    return axis;
+}
+} // namespace
+
+TrendWindow::TrendWindow(AppContext& context, const TrendRatings& ratings, QWidget* parent, std::size_t capacity)
+    : QWidget(parent, Qt::Window), context_(context), ratings_(ratings), log_(capacity)
+{
+    setObjectName(QStringLiteral("frmTrend"));
+    setWindowTitle(QStringLiteral("Trend"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildChart();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildControls());
+    layout->addWidget(chartView, 1);
+    resize(900, 520);
+    refresh();
+}
+
+void TrendWindow::buildChart()
+{
+    chart = new QChart;
+    chart->setObjectName(QStringLiteral("trendChart"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    voltageSeries = new QLineSeries;
+    voltageSeries->setName(QStringLiteral("Voltage"));
+    currentSeries = new QLineSeries;
+    currentSeries->setName(QStringLiteral("Current"));
+    chart->addSeries(voltageSeries);
+    chart->addSeries(currentSeries);
+
+    timeAxis = MakeAxis(QStringLiteral("Time (s)"), QStringLiteral("%.1f"), Qt::black);
+    voltAxis = MakeAxis(QStringLiteral("Voltage (V)"), QStringLiteral("%.2f"), voltageSeries->color());
+    ampAxis = MakeAxis(QStringLiteral("Current (A)"), QStringLiteral("%.2f"), currentSeries->color());
+    chart->addAxis(timeAxis, Qt::AlignBottom);
+    chart->addAxis(voltAxis, Qt::AlignLeft);
+    chart->addAxis(ampAxis, Qt::AlignRight);
+    voltageSeries->attachAxis(timeAxis);
+    voltageSeries->attachAxis(voltAxis);
+    currentSeries->attachAxis(timeAxis);
+    currentSeries->attachAxis(ampAxis);
+    scaleAxes(0, 0);
+
+    // Marks sit on the time axis, at the foot of the voltage scale.
+    for (const MarkStyle& style : MarkStyles) {
+        auto* marks = new QScatterSeries;
+        marks->setName(MarkName(style.mark));
+        marks->setColor(style.colour);
+        marks->setBorderColor(style.colour);
+        marks->setMarkerSize(MarkSize);
+        chart->addSeries(marks);
+        marks->attachAxis(timeAxis);
+        marks->attachAxis(voltAxis);
+        markSeries[style.mark] = marks;
+    }
+
+    chartView = new TrendChartView(chart, *timeAxis);
+    chartView->setObjectName(QStringLiteral("trendChartView"));
+    chartView->setAccessibleName(QStringLiteral("Voltage and current against time"));
+    connect(timeAxis, &QValueAxis::rangeChanged, this, &TrendWindow::timeRangeChanged);
+    connect(chartView, &TrendChartView::cursorMoved, this, &TrendWindow::showCursor);
+}
+
+QWidget* TrendWindow::buildControls()
+{
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    cboWindow = new QComboBox;
+    cboWindow->setObjectName(QStringLiteral("cboWindow"));
+    cboWindow->setAccessibleName(QStringLiteral("Time window"));
+    for (const WindowChoice& choice : WindowChoices)
+        cboWindow->addItem(QLatin1String(choice.caption));
+    chkFollow = new QCheckBox(QStringLiteral("Follow"));
+    chkFollow->setObjectName(QStringLiteral("chkFollow"));
+    chkFollow->setChecked(true);
+    chkPause = new QCheckBox(QStringLiteral("Pause"));
+    chkPause->setObjectName(QStringLiteral("chkPause"));
+    cmdExportCsv = new QPushButton(QStringLiteral("Export CSV..."));
+    cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
+    cmdExportPlot = new QPushButton(QStringLiteral("Export Plot..."));
+    cmdExportPlot->setObjectName(QStringLiteral("cmdExportPlot"));
+    lblCursor = new QLabel;
+    lblCursor->setObjectName(QStringLiteral("lblCursor"));
+    lblCursor->setAccessibleName(QStringLiteral("Reading under the pointer"));
+
+    row->addWidget(new QLabel(QStringLiteral("Window:")));
+    row->addWidget(cboWindow);
+    row->addWidget(chkFollow);
+    row->addWidget(chkPause);
+    row->addWidget(lblCursor, 1);
+    row->addWidget(cmdExportCsv);
+    row->addWidget(cmdExportPlot);
+
+    connect(cboWindow, &QComboBox::currentIndexChanged, this, [this] {
+        chkFollow->setChecked(true);
+        refresh();
+    });
+    connect(chkFollow, &QCheckBox::toggled, this, &TrendWindow::refresh);
+    connect(chkPause, &QCheckBox::toggled, this, &TrendWindow::refresh);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &TrendWindow::exportCsv);
+    connect(cmdExportPlot, &QPushButton::clicked, this, &TrendWindow::exportPlot);
+    return bar;
+}
+
+TrendWindowLength TrendWindow::windowLength() const
+{
+    const int index = std::clamp(cboWindow->currentIndex(), 0, int(std::size(WindowChoices)) - 1);
+    return WindowChoices[index].length;
+}
+
+void TrendWindow::addReading(double clockSeconds, const StatusReading& reading)
+{
+    const auto volts = float(reading.voltage);
+    const auto amps = float(reading.current);
+    log_.append(clockSeconds, volts, amps, reading.statusWord, reading.faultWord);
+    scaleAxes(volts, amps);
+    if (!chkPause->isChecked())
+        refresh();
+}
+
+void TrendWindow::refresh()
+{
+    if (chkFollow->isChecked() && !chkPause->isChecked()) {
+        const TrendSpan span = FollowSpan(log_, windowLength());
+        movingTime_ = true;
+        timeAxis->setRange(span.from, span.to);
+        movingTime_ = false;
+    }
+    drawSpan();
+}
+
+void TrendWindow::timeRangeChanged()
+{
+    // A zoom or a pan by the user holds the view where the user put it.
+    if (!movingTime_ && chkFollow->isChecked()) {
+        const QSignalBlocker quiet(chkFollow);
+        chkFollow->setChecked(false);
+    }
+    if (!movingTime_)
+        drawSpan();
+}
+
+void TrendWindow::drawSpan()
+{
+    const TrendSpan span{timeAxis->min(), timeAxis->max()};
+    const int maxPoints = std::max(FewestPointsPerCurve, int(chart->plotArea().width()));
+    const TrendPoints points = PointsIn(log_, span, maxPoints);
+    voltageSeries->replace(points.volts);
+    currentSeries->replace(points.amps);
+
+    std::map<TrendMark, QList<QPointF>> marks;
+    const double foot = voltAxis->min();
+    for (const TrendMarkRecord& record : log_.marks())
+        if (record.seconds >= span.from && record.seconds <= span.to)
+            marks[record.mark].append({record.seconds, foot});
+    for (const auto& [mark, series] : markSeries)
+        series->replace(marks[mark]);
+}
+
+void TrendWindow::scaleAxes(float volts, float amps)
+{
+    // The ratings set the scale; a reading beyond them (trip headroom, a supply
+    // without ratings) widens it.
+    const auto widen = [](QValueAxis& axis, double rating, float reading) {
+        const double top = std::max(rating > 0 ? rating : UnratedScale, double(reading));
+        if (top > axis.max() || axis.max() <= axis.min())
+            axis.setRange(0, top);
+    };
+    widen(*voltAxis, ratings_.volts, volts);
+    widen(*ampAxis, ratings_.amps, amps);
+}
+
+void TrendWindow::showCursor(double seconds)
+{
+    if (log_.empty()) {
+        lblCursor->clear();
+        return;
+    }
+    const TrendRecord& r = log_.at(log_.nearest(seconds));
+    lblCursor->setText(QStringLiteral("%1 s   %2 V   %3 A   %4")
+                           .arg(r.seconds, 0, 'f', 1)
+                           .arg(double(r.volts), 0, 'f', 3)
+                           .arg(double(r.amps), 0, 'f', 3)
+                           .arg(DecodedFlags(r.status, r.fault)));
+}
+
+void TrendWindow::exportCsv()
+{
+    const QString path = PickFile(context_.prompts, QStringLiteral("Export Trend Data"),
+                                  context_.paths.programFolder(), QStringLiteral("CSV Files"),
+                                  QStringLiteral("*.csv"), QStringLiteral("save"));
+    if (!path.isEmpty())
+        save(path, TrendCsv(log_), QStringLiteral("trend data"));
+}
+
+void TrendWindow::exportPlot()
+{
+    const QString path = PickFile(context_.prompts, QStringLiteral("Export Trend Plot"),
+                                  context_.paths.programFolder(), QStringLiteral("Pictures"),
+                                  QStringLiteral("*.png;*.svg"), QStringLiteral("save"));
+    if (path.isEmpty())
+        return;
+    const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    save(path, plotPicture(svg), QStringLiteral("trend plot"));
+}
+
+QByteArray TrendWindow::plotPicture(bool svg)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!svg) {
+        chartView->grab().save(&buffer, "PNG");
+        return bytes;
+    }
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(chartView->size());
+    generator.setViewBox(chartView->rect());
+    generator.setTitle(windowTitle());
+    QPainter painter(&generator);
+    chartView->render(&painter);
+    painter.end();
+    return bytes;
+}
+
+void TrendWindow::save(const QString& path, const QByteArray& bytes, const QString& what)
+{
+    QString reason = bytes.isEmpty() ? QStringLiteral("Nothing could be drawn.") : ReplaceFile(path, bytes);
+    if (!reason.isEmpty())
+        context_.prompts.message(QStringLiteral("The %1 could not be saved to %2.\r\n%3").arg(what, path, reason),
+                                 ApplicationTitle, PromptButtons::Ok, PromptIcon::Critical);
+}
+
+} // namespace dalto::front::trend

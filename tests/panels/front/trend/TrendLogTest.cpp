@@ -1,0 +1,110 @@
+// The trend's widget-free parts: the bounded ring with its marks, the CSV text
+// and the span and points the plot draws.
+#include "panels/front/trend/TrendCsv.h"
+#include "panels/front/trend/TrendLog.h"
+#include "panels/front/trend/TrendSpan.h"
+
+#include <QLocale>
+#include <QTimeZone>
+#include <clocale>
+#include <gtest/gtest.h>
+
+using namespace dalto::front::trend;
+
+namespace {
+constexpr int32_t Standby = 0x48;
+constexpr int32_t OutputOnCv = 0x188;
+constexpr int32_t OverVoltage = 1;
+constexpr int32_t Thermal = 16;
+} // namespace
+
+TEST(TrendLog, KeepsTheNewestReadingsInOrderAndDropsTheOldestWithTheirMarks)
+{
+    TrendLog log(3);
+    log.append(10.0, 0, 0, Standby, 0);
+    log.append(10.2, 5, 0.5f, OutputOnCv, 0);              // output on
+    log.append(10.4, 5, 0.5f, OutputOnCv, OverVoltage);    // trip
+    log.append(10.6, 0, 0, Standby, OverVoltage | Thermal); // output off, fault
+    log.append(10.8, 0, 0, Standby, OverVoltage | Thermal); // nothing new
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log.dropped(), 2u);
+    EXPECT_NEAR(log.at(0).seconds, 0.4, 1e-9);
+    EXPECT_NEAR(log.back().seconds, 0.8, 1e-9);
+    EXPECT_EQ(log.at(0).fault, OverVoltage);
+    EXPECT_THROW((void)log.at(3), std::out_of_range);
+    EXPECT_EQ(log.firstAtOrAfter(0.5), 1u);
+    EXPECT_EQ(log.nearest(0.65), 1u);
+    EXPECT_EQ(log.nearest(99), 2u);
+
+    // The output-on mark went with the reading that carried it.
+    std::vector<TrendMark> kept;
+    for (const TrendMarkRecord& mark : log.marks())
+        kept.push_back(mark.mark);
+    EXPECT_EQ(kept, (std::vector{TrendMark::Trip, TrendMark::OutputOff, TrendMark::Fault}));
+}
+
+TEST(TrendLog, DefaultBoundHoldsADayAtFiveReadingsASecondInLittleMemory)
+{
+    EXPECT_EQ(TrendLog::DefaultCapacity, 432000u);
+    EXPECT_LT(TrendLog::DefaultCapacity * sizeof(TrendRecord), 16u * 1024 * 1024);
+}
+
+TEST(TrendCsv, WritesHeaderStampsValuesWordsAndFlagsWithADotInAnyLocale)
+{
+    TrendLog log;
+    log.begin(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7), QTimeZone(3600)), 50.0);
+    log.append(50.0, 0, 0, Standby, 0);
+    log.append(51.25, 12.345f, 100.5f, OutputOnCv, OverVoltage);
+    const QByteArray expected = "time,seconds,voltage_V,current_A,status,fault,flags\n"
+                                "2026-03-04T05:06:07.000+01:00,0.000,0.000,0.000,72,0,INT STBY\n"
+                                "2026-03-04T05:06:08.250+01:00,1.250,12.345,100.500,392,1,INT OUT CV OVT\n";
+    EXPECT_EQ(TrendCsv(log), expected);
+
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    std::setlocale(LC_ALL, "de_DE.UTF-8"); // where installed; Qt's default locale is German anyway
+    const QByteArray german = TrendCsv(log);
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(german, expected);
+}
+
+TEST(TrendSpan, FollowsTheNewestReadingWithinTheChosenWindow)
+{
+    TrendLog log;
+    EXPECT_EQ(FollowSpan(log, 300.0).to, 300.0);
+    for (int i = 0; i <= 1000; ++i)
+        log.append(i * 0.2, float(i % 7), 1, 0, 0);
+    const TrendSpan minute = FollowSpan(log, 60.0);
+    EXPECT_DOUBLE_EQ(minute.to, 200.0);
+    EXPECT_DOUBLE_EQ(minute.from, 140.0);
+    // A log shorter than the window fills it from the left.
+    const TrendSpan half = FollowSpan(log, 1800.0);
+    EXPECT_DOUBLE_EQ(half.from, 0.0);
+    EXPECT_DOUBLE_EQ(half.to, 1800.0);
+    const TrendSpan all = FollowSpan(log, std::nullopt);
+    EXPECT_DOUBLE_EQ(all.from, 0.0);
+    EXPECT_DOUBLE_EQ(all.to, 200.0);
+}
+
+TEST(TrendSpan, DrawsEveryReadingOfAShortStretchAndThinsALongOneKeepingSpikes)
+{
+    TrendLog log;
+    for (int i = 0; i < 18000; ++i)
+        log.append(i * 0.2, i == 9001 ? 14.0f : 5.0f, 1, 0, 0);
+
+    const TrendPoints near = PointsIn(log, {100.1, 100.9}, 2000);
+    ASSERT_EQ(near.volts.size(), 6); // 100.2 .. 100.8 and one on either side
+    EXPECT_NEAR(near.volts.front().x(), 100.0, 1e-9);
+    EXPECT_NEAR(near.volts.back().x(), 101.0, 1e-9);
+
+    const TrendPoints hour = PointsIn(log, {0, 3600}, 400);
+    EXPECT_LE(hour.volts.size(), 400);
+    EXPECT_GT(hour.volts.size(), 200);
+    double peak = 0;
+    for (const QPointF& p : hour.volts)
+        peak = std::max(peak, p.y());
+    EXPECT_EQ(peak, 14.0);
+    EXPECT_TRUE(std::is_sorted(hour.volts.begin(), hour.volts.end(),
+                               [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); }));
+}

@@ -1,0 +1,85 @@
+// The KD panel polling the real simulator with the trend window open: the
+// window fills from the polls, and its newest point is what the read-outs show.
+#include "ScriptedPrompts.h"
+#include "SimProcess.h"
+#include "SimulatorSettings.h"
+#include "app/Application.h"
+#include "app/PanelCatalog.h"
+#include "panels/front/frmKD.h"
+#include "panels/front/trend/TrendWindow.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <dialix/tavKnob.h>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace dalto;
+using namespace dalto::front;
+using namespace dalto::testing;
+
+TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
+{
+    // 6 V into a load ramping between 10 and 4 ohms: the current moves.
+    SimProcess sim({"--load-ohms", "10", "--load-profile", "4,2,10,2"});
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    QTemporaryDir dir;
+    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port());
+    ASSERT_FALSE(ini.isEmpty());
+
+    SteadyClock clock;
+    ScriptedPrompts prompts;
+    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
+    registerProgramPanels(app);
+    app.start();
+    auto* panel = qobject_cast<frmKD*>(app.currentPanel());
+    ASSERT_NE(panel, nullptr);
+    panel->panelMenu.mnuTrend->trigger();
+    auto* trend = panel->trendWindow();
+    ASSERT_NE(trend, nullptr);
+
+    const auto pollUntil = [&](std::size_t readings) {
+        for (int i = 0; i < 3000 && trend->log().size() < readings; ++i)
+            clock.pump(20);
+        return trend->log().size() >= readings;
+    };
+    ASSERT_TRUE(pollUntil(2)); // in standby
+    panel->knbCurr->SetPositionNoEvent(10.0f);
+    emit panel->knbCurr->Change();
+    panel->knbVolt->SetPositionNoEvent(6.0f);
+    emit panel->knbVolt->Change();
+    panel->cmdStart->click();
+
+    // The panel's own timer polls for a few seconds.
+    ASSERT_TRUE(pollUntil(20));
+    panel->tmrInfo->stop();
+    panel->tmrInfo_Timer();
+
+    const QPointF volts = trend->voltageSeries->points().last();
+    const QPointF amps = trend->currentSeries->points().last();
+    EXPECT_DOUBLE_EQ(volts.x(), trend->log().back().seconds);
+    // The read-out rounds to its format's last digit; the plot keeps the reading.
+    const auto halfDigit = [](const QString& format) {
+        const qsizetype point = format.indexOf(QLatin1Char('.'));
+        return 0.5 * std::pow(10.0, point < 0 ? 0 : -(format.size() - point - 1)) + 1e-6;
+    };
+    EXPECT_NEAR(volts.y(), panel->txtVolt->text().toDouble(), halfDigit(app.state().VoltFormat));
+    EXPECT_NEAR(amps.y(), panel->txtCurr->text().toDouble(), halfDigit(app.state().CurrFormat));
+    EXPECT_NEAR(volts.y(), 6.0, 0.011);
+
+    double lowest = 1e9;
+    double highest = 0;
+    for (const QPointF& p : trend->currentSeries->points()) {
+        lowest = std::min(lowest, p.y());
+        highest = std::max(highest, p.y());
+    }
+    EXPECT_GT(highest - lowest, 0.1) << "the ramping load moves the current";
+    EXPECT_EQ(trend->markSeries.at(trend::TrendMark::OutputOn)->count(), 1);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join("|").toStdString();
+    app.endProgram();
+}
