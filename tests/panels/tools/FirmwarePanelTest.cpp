@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QPointer>
 
 using namespace dalto;
 using namespace dalto::testing;
@@ -179,4 +180,25 @@ TEST_F(FirmwarePanelTest, StartOnAnotherBusExplainsAndOpensSetup)
     EXPECT_EQ(prompts.messages[0].text, "Cannot program firmware in simulated mode.");
     EXPECT_EQ(setupRuns, 2);
     EXPECT_FALSE(writtenSince(mark).contains('\x0F'));
+}
+
+TEST_F(FirmwarePanelTest, ClosingTheWindowDuringATransferEndsItAndTheProgram)
+{
+    FrmLoader& panel = openPanel();
+    selectImage(panel);
+    BootLoaderDevice bootLoader(device, clock);
+    QObject::connect(panel.pgbStatus, &QProgressBar::valueChanged, [&](int value) {
+        if (panel.txtStatus->text() == "Loading" && value == 3)
+            QTimer::singleShot(0, &panel, &QWidget::close);
+    });
+    const QPointer<FrmLoader> window(&panel);
+    panel.cmdStart->click();
+    EXPECT_TRUE(app->ended());
+    EXPECT_EQ(panel.txtStatus->text(), "Stopped");
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_FALSE(bootLoader.restarted);
+    EXPECT_EQ(bootLoader.packets.size(), 32u + 2u); // nothing after the records of lines 1 and 2
+    EXPECT_FALSE(app->state().LoaderActive);
+    // The window goes only once the transfer has returned to the event loop.
+    EXPECT_TRUE(window);
 }
