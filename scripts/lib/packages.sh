@@ -9,6 +9,7 @@ DALTO_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   socat
   desktop-file-utils appstream man-db dpkg-dev file
+  srecord binutils
 )
 
 ensure_packages() {
