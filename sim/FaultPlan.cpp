@@ -68,13 +68,15 @@ std::optional<FaultPlan::Rule> FaultPlan::parseRule(const QStringList& words, QS
     }
     if (next == words.size())
         return rule;
-    const bool trigger = words[next] == u"every" || words[next] == u"after";
-    const auto count = trigger && next + 2 == words.size() ? positive(words[next + 1], 1 << 30) : std::nullopt;
+    static const QStringList triggers = {QStringLiteral("every"), QStringLiteral("after"), QStringLiteral("at")};
+    const qsizetype trigger = triggers.indexOf(words[next]);
+    const auto count = trigger >= 0 && next + 2 == words.size() ? positive(words[next + 1], 1 << 30) : std::nullopt;
     if (!count) {
-        *error = QStringLiteral("\"%1\" ends in \"every N\" or \"after N\" (N from 1)").arg(words.join(u' '));
+        *error = QStringLiteral("\"%1\" ends in \"every N\", \"after N\" or \"at N\" (N from 1)")
+                     .arg(words.join(u' '));
         return std::nullopt;
     }
-    rule.after = words[next] == u"after";
+    rule.trigger = Rule::Trigger(trigger);
     rule.count = *count;
     return rule;
 }
@@ -112,7 +114,10 @@ std::optional<FaultStep> FaultPlan::nextReply()
 {
     ++replies_;
     for (const Rule& rule : rules_) {
-        if (rule.after ? replies_ > rule.count : replies_ % rule.count == 0)
+        const bool hit = rule.trigger == Rule::Trigger::Every ? replies_ % rule.count == 0
+                       : rule.trigger == Rule::Trigger::After ? replies_ > rule.count
+                                                              : replies_ == rule.count;
+        if (hit)
             return rule.step;
     }
     return std::nullopt;

@@ -9,10 +9,10 @@
 //   flood after 10          after the 10th reply, bytes without LF stream until the client leaves
 //   close-mid-reply every 10  half of every 10th reply, then the connection is closed
 //   silent after 20         no reply after the 20th
-//   vanish 2000 after 10    after the 10th reply the line closes for 2000 ms
+//   vanish 2000 at 10       instead of the 10th reply the line closes for 2000 ms
 //
 // "every N" picks replies N, 2N, 3N...; "after N" every reply past the Nth;
-// without either the rule hits every reply. Replies are counted per
+// "at N" the Nth alone; without any of them the rule hits every reply. Replies are counted per
 // endpoint; the first matching rule wins. Blank lines and "#" comments are
 // skipped.
 
@@ -42,7 +42,7 @@ public:
 private:
     struct Rule {
         FaultStep step;
-        bool after = false; // "after N" rather than "every N"
+        enum class Trigger { Every, After, At } trigger = Trigger::Every;
         int count = 1;
     };
     static std::optional<Rule> parseRule(const QStringList& words, QString* error);

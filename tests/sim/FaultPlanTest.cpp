@@ -28,6 +28,7 @@ TEST(FaultPlanTest, EveryPicksMultiplesAfterPicksTheRestAndTheFirstRuleWins)
     // Drop is kind 0, delay 1: the delay takes 3, 6 and 9 before the drop of even replies.
     EXPECT_EQ(faultsOf(*plan, 11), ".010.1.0100");
     EXPECT_EQ(faultsOf(*FaultPlan::parse("truncate 4", &error), 3), "333") << "no trigger: every reply";
+    EXPECT_EQ(faultsOf(*FaultPlan::parse("vanish 2000 at 2", &error), 4), ".7..") << "vanish, kind 7, once";
 }
 
 TEST(FaultPlanTest, ABrokenLineIsNamedWithItsNumber)
@@ -36,9 +37,9 @@ TEST(FaultPlanTest, ABrokenLineIsNamedWithItsNumber)
         {"drop every 2\nexplode", "line 2: unknown fault \"explode\""},
         {"delay every 2", "line 1: \"delay\" wants a number from 1 to 600000"},
         {"garbage 0", "line 1: \"garbage\" wants a number from 1 to 600000"},
-        {"drop every", "line 1: \"drop every\" ends in \"every N\" or \"after N\" (N from 1)"},
-        {"drop sometimes 3", "line 1: \"drop sometimes 3\" ends in \"every N\" or \"after N\" (N from 1)"},
-        {"no-lf every 0", "line 1: \"no-lf every 0\" ends in \"every N\" or \"after N\" (N from 1)"},
+        {"drop every", "line 1: \"drop every\" ends in \"every N\", \"after N\" or \"at N\" (N from 1)"},
+        {"drop sometimes 3", "line 1: \"drop sometimes 3\" ends in \"every N\", \"after N\" or \"at N\" (N from 1)"},
+        {"no-lf every 0", "line 1: \"no-lf every 0\" ends in \"every N\", \"after N\" or \"at N\" (N from 1)"},
     };
     for (const auto& [text, message] : cases) {
         QString error;
