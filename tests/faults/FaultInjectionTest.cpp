@@ -172,3 +172,51 @@ TEST(SerialLineFaults, ALostLineIsAFaultRecordedInTheDebugLog)
     EXPECT_EQ(supply.prompts().messages.size(), 1u) << "socat restarted: the line serves again";
     EXPECT_EQ(supply.app().state().BusCode, 1);
 }
+
+namespace {
+
+// Both drops made and two polls answered after the second.
+bool twoDropsRecovered(const QByteArray& log)
+{
+    const QByteArray drop = "fault: drop";
+    return log.count(drop) == 2 && log.mid(log.lastIndexOf(drop)).count("<- <>STA") >= 2;
+}
+
+class FrontPanelFaults : public ::testing::TestWithParam<Bus> {};
+
+} // namespace
+
+TEST_P(FrontPanelFaults, ALostPollReplyIsRetriedSilently)
+{
+    // Polls start after the start-up replies; two of them go missing.
+    FaultySupply supply(GetParam(), QStringLiteral("drop at %1\ndrop at %2").arg(StartupReplies + 3).arg(StartupReplies + 6),
+                        "Virtual Panel");
+    ASSERT_TRUE(supply.setupError().isEmpty()) << supply.setupError().toStdString();
+    const int16_t bus = supply.app().state().BusCode;
+    QElapsedTimer watch;
+    watch.start();
+    QTRY_VERIFY_WITH_TIMEOUT(twoDropsRecovered(supply.simLog()), GenerousMs);
+    report(busName(GetParam()), "drop (front panel poll)", supply.prompts().messageTexts(), watch.elapsed());
+    EXPECT_TRUE(supply.prompts().messages.empty()) << supply.prompts().messageTexts().join('\n').toStdString();
+    EXPECT_EQ(supply.app().state().BusCode, bus);
+}
+
+TEST_P(FrontPanelFaults, ASupplyGoneSilentEndsInSimulatedModeAndPollingGoesOn)
+{
+    FaultySupply supply(GetParam(), QStringLiteral("silent after %1").arg(StartupReplies + 2), "Virtual Panel");
+    ASSERT_TRUE(supply.setupError().isEmpty()) << supply.setupError().toStdString();
+    QElapsedTimer watch;
+    watch.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!supply.prompts().messages.empty(), GenerousMs);
+    report(busName(GetParam()), "silent (front panel poll)", supply.prompts().messageTexts(), watch.elapsed());
+    EXPECT_EQ(supply.prompts().messageTexts(), QStringList{TimedOutText});
+    EXPECT_EQ(supply.app().state().BusCode, 5);
+
+    TurnCounter counter;
+    QTRY_VERIFY_WITH_TIMEOUT(counter.turns > 10, GenerousMs);
+    EXPECT_EQ(supply.prompts().messages.size(), 1u) << "simulated polls ask nothing";
+    EXPECT_NE(supply.app().currentPanel(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, FrontPanelFaults, ::testing::Values(Bus::Tcp, Bus::Serial),
+                         [](const auto& info) { return std::string(busName(info.param)) == "TCP" ? "Tcp" : "Serial"; });
