@@ -39,9 +39,6 @@ constexpr char LF = '\n';
 constexpr char CR = '\r';
 constexpr char EOT = 4;
 
-// A device that streams without ever ending its line must not make one read
-// hold unbounded memory; what comes beyond this is dropped and the time-out decides.
-constexpr qsizetype MaxReplyBytes = 64 * 1024;
 // The time the bus-4 nodes get to acknowledge a control exchange.
 constexpr double PacketAckSeconds = 2.0;
 // Lets a closing socket finish before the next connection is made.

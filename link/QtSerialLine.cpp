@@ -1,6 +1,7 @@
 #include "QtSerialLine.h"
 
 #include "LinkFault.h"
+#include "Transport.h"
 #include "core/Configuration.h"
 
 namespace dalto {
@@ -11,7 +12,11 @@ const QString FaultSource = QStringLiteral("mscRS232");
 constexpr int WriteTimeoutMs = 1000;
 } // namespace
 
-QtSerialLine::QtSerialLine(QString iniPath) : iniPath_(std::move(iniPath)) {}
+QtSerialLine::QtSerialLine(QString iniPath) : iniPath_(std::move(iniPath))
+{
+    // Unread input stays bounded when a device floods the line nobody reads.
+    port_.setReadBufferSize(MaxReplyBytes);
+}
 
 void QtSerialLine::fail(const QString& description) const
 {

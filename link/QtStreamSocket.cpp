@@ -1,6 +1,7 @@
 #include "QtStreamSocket.h"
 
 #include "LinkFault.h"
+#include "Transport.h"
 
 #include <limits>
 
@@ -12,6 +13,9 @@ const QString FaultSource = QStringLiteral("tcpComm");
 
 QtStreamSocket::QtStreamSocket()
 {
+    // Left unlimited, the socket would keep taking in what a flooding device sends
+    // while nobody reads, for instance once the link has fallen back to Simulated mode.
+    socket_.setReadBufferSize(MaxReplyBytes);
     // Every command is short and awaited, so it must leave at once. With Nagle's
     // rule a command written while the keep-alive LF, which gets no answer, is
     // still unacknowledged would wait for the peer's delayed acknowledgement.

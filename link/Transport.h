@@ -11,6 +11,11 @@ namespace dalto {
 // prompt reply, long enough that a silent device costs no noticeable CPU.
 inline constexpr int ReceiveSliceMs = 10;
 
+// A device that streams without ever ending its line must not make the program
+// hold unbounded memory: one read keeps at most this much (the rest is dropped and
+// the time-out decides), and the bus controls buffer no more than this unread.
+inline constexpr qsizetype MaxReplyBytes = 64 * 1024;
+
 struct ReceiveStyle {
     bool mayPrompt = true;     // the GPIB layer may ask the user after a failed transfer
     bool letEventsRun = false; // the wait lets user-interface events run

@@ -9,6 +9,9 @@ SerialEndpoint::SerialEndpoint(CommandProcessor& processor, TrafficLog& log, Int
     , device_(std::move(device))
     , baudRate_(baudRate)
     , responder_(processor, log, rs485 ? QStringLiteral("rs485") : QStringLiteral("serial"))
+    , faults_(log, responder_.channel(),
+              {[this](const QByteArray& bytes) { send(bytes); }, [this] { return port_.bytesToWrite(); },
+               [this](int ms) { closeLine(ms); }})
 {
     if (rs485)
         node_.emplace(interfaces_.serialAddress());
@@ -77,7 +80,7 @@ void SerialEndpoint::respond(const QByteArray& line)
 {
     const LineResponder::Outcome outcome = responder_.respond(line);
     if (!outcome.bytes.isEmpty())
-        send(outcome.bytes);
+        faults_.deliver(outcome.bytes);
 }
 
 void SerialEndpoint::send(const QByteArray& bytes)
@@ -95,13 +98,17 @@ void SerialEndpoint::handleError(QSerialPort::SerialPortError error)
         return;
     responder_.log().note(responder_.channel(), QStringLiteral("line lost: ") + port_.errorString());
     // Closing from inside the error signal is not safe; do it on the next turn.
-    QTimer::singleShot(0, this, [this] {
-        port_.close();
-        splitter_.reset();
-        if (node_)
-            node_->reset();
-        reopenTimer_.start();
-    });
+    QTimer::singleShot(0, this, [this] { closeLine(ReopenIntervalMs); });
+}
+
+void SerialEndpoint::closeLine(int reopenMs)
+{
+    port_.close();
+    splitter_.reset();
+    if (node_)
+        node_->reset();
+    faults_.clientGone();
+    reopenTimer_.start(reopenMs);
 }
 
 void SerialEndpoint::reopen()
@@ -109,6 +116,7 @@ void SerialEndpoint::reopen()
     QString error;
     if (open(&error)) {
         reopenTimer_.stop();
+        reopenTimer_.setInterval(ReopenIntervalMs);
         responder_.log().note(responder_.channel(), QStringLiteral("line open again"));
     }
 }

@@ -4,6 +4,7 @@
 // it answers only what the bus addresses to it. When the line goes away (the
 // far end of a pseudo-terminal closes) it keeps trying to open it again.
 
+#include "sim/FaultInjector.h"
 #include "sim/InterfaceSettings.h"
 #include "sim/LineResponder.h"
 #include "sim/LineSplitter.h"
@@ -30,6 +31,7 @@ public:
     bool open(QString* error);
     // "serial /dev/pts/3" or "serial /dev/pts/3 rs485 node 7"
     QString description() const;
+    void setFaultPlan(const FaultPlan& plan) { faults_.setPlan(plan); }
 
 private:
     void readLine();
@@ -37,6 +39,8 @@ private:
     void reopen();
     void respond(const QByteArray& line);
     void send(const QByteArray& bytes);
+    // Closes the line and tries to open it again every reopenMs.
+    void closeLine(int reopenMs);
 
     QSerialPort port_;
     QTimer reopenTimer_;
@@ -46,6 +50,7 @@ private:
     LineSplitter splitter_;
     std::optional<Rs485Node> node_;
     LineResponder responder_;
+    FaultInjector faults_;
 };
 
 } // namespace dalto::sim

@@ -94,8 +94,13 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
     const QCommandLineOption mac(QStringLiteral("mac"),
                                  QStringLiteral("MAC address of the module (00:1E:C0:5D:A1:70)."),
                                  QStringLiteral("MAC"));
+    const QCommandLineOption faultPlan(QStringLiteral("fault-plan"),
+                                       QStringLiteral("Misbehave as the plan in FILE says: dropped, late, cut or "
+                                                      "garbled replies, a flood, a closed or vanished line "
+                                                      "(see the README)."),
+                                       QStringLiteral("FILE"));
     parser.addOptions({help, tcp, serial, baud, rs485, model, ratedVoltage, ratedCurrent, loadOhms, loadProfile, idn, firmware,
-                       interfaceVersion, log, discovery, name, mac});
+                       interfaceVersion, log, discovery, name, mac, faultPlan});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -177,6 +182,12 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
             return failure(QStringLiteral("--firmware and --interface want a version such as 4.8"));
     }
     options.logFile = parser.value(log);
+    if (parser.isSet(faultPlan)) {
+        QString error;
+        options.faultPlan = FaultPlan::load(parser.value(faultPlan), &error);
+        if (!options.faultPlan)
+            return failure(QStringLiteral("--fault-plan %1: %2").arg(parser.value(faultPlan), error));
+    }
     return {options, QString(), false};
 }
 

@@ -2,6 +2,7 @@
 // The command line of dalto-sim.
 
 #include "sim/Device.h"
+#include "sim/FaultPlan.h"
 
 #include <QHostAddress>
 #include <QString>
@@ -20,6 +21,8 @@ struct SimOptions {
     int baudRate = DefaultBaudRate;
     bool rs485 = false;
     QString logFile;
+    // Reply faults; each endpoint counts its replies on its own copy.
+    std::optional<FaultPlan> faultPlan;
     // The network search responder: answers on this UDP address when set.
     std::optional<QHostAddress> discoveryHost;
     quint16 discoveryPort = 0;

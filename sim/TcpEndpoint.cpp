@@ -5,6 +5,16 @@ namespace dalto::sim {
 TcpEndpoint::TcpEndpoint(CommandProcessor& processor, TrafficLog& log, QObject* parent)
     : QObject(parent)
     , responder_(processor, log, QStringLiteral("tcp"))
+    , faults_(log, responder_.channel(),
+              {[this](const QByteArray& bytes) {
+                   if (client_)
+                       client_->write(bytes);
+               },
+               [this] { return client_ ? client_->bytesToWrite() : 0; },
+               [this](int) {
+                   if (client_)
+                       client_->abort();
+               }})
 {
     connect(&server_, &QTcpServer::newConnection, this, &TcpEndpoint::acceptClients);
 }
@@ -65,7 +75,9 @@ void TcpEndpoint::readClient()
             return;
         const LineResponder::Outcome outcome = responder_.respond(line);
         if (!outcome.bytes.isEmpty())
-            client_->write(outcome.bytes);
+            faults_.deliver(outcome.bytes);
+        if (!client_)
+            return;
         if (outcome.restartNetwork) {
             responder_.log().note(responder_.channel(), QStringLiteral("network module restart"));
             client_->disconnectFromHost();
@@ -84,6 +96,7 @@ void TcpEndpoint::clientGone()
     if (!client_)
         return;
     responder_.log().note(responder_.channel(), QStringLiteral("client disconnected"));
+    faults_.clientGone();
     client_->deleteLater();
     client_.clear();
     splitter_.reset();

@@ -2,6 +2,7 @@
 // The stream server: one client at a time; a client that connects while
 // another is served waits until that one disconnects, then it is served. "<>RST" restarts the network module, which ends the connection.
 
+#include "sim/FaultInjector.h"
 #include "sim/LineResponder.h"
 #include "sim/LineSplitter.h"
 
@@ -26,6 +27,7 @@ public:
     quint16 port() const { return server_.serverPort(); }
     // "tcp 127.0.0.1:40123"
     QString description() const;
+    void setFaultPlan(const FaultPlan& plan) { faults_.setPlan(plan); }
 
 private:
     void acceptClients();
@@ -36,6 +38,7 @@ private:
     QPointer<QTcpSocket> client_;
     LineSplitter splitter_;
     LineResponder responder_;
+    FaultInjector faults_;
 };
 
 } // namespace dalto::sim

@@ -54,6 +54,8 @@ int main(int argc, char** argv)
                             .arg(options.tcpPort)
                             .arg(error));
         device.interfaces.setPort(tcp->port());
+        if (options.faultPlan)
+            tcp->setFaultPlan(*options.faultPlan);
         endpoints << tcp->description();
     }
 
@@ -63,6 +65,8 @@ int main(int argc, char** argv)
                                                   options.baudRate, options.rs485);
         if (!serial->open(&error))
             return fail(QStringLiteral("cannot open %1: %2").arg(options.serialDevice, error));
+        if (options.faultPlan)
+            serial->setFaultPlan(*options.faultPlan);
         endpoints << serial->description();
     }
 
