@@ -54,12 +54,12 @@ bool SaveSettings(const QString& iniPath, const QString& startupName, const QStr
                   const QString& address, const QString& port, const QString& typeName,
                   QString* error)
 {
-    const ProfileFile file(iniPath);
-    return file.writeString(ApplicationSection, StartupKey, startupName, error)
-        && file.writeString(CommunicationSection, CommKey, busName, error)
-        && file.writeString(CommunicationSection, AddressKey, address, error)
-        && file.writeString(CommunicationSection, PortKey, port, error)
-        && file.writeString(SystemSection, TypeKey, typeName, error);
+    return ProfileFile(iniPath).writeStrings({{ApplicationSection, StartupKey, startupName},
+                                              {CommunicationSection, CommKey, busName},
+                                              {CommunicationSection, AddressKey, address},
+                                              {CommunicationSection, PortKey, port},
+                                              {SystemSection, TypeKey, typeName}},
+                                             error);
 }
 
 bool DebugModeEnabled(const QString& programFolder)

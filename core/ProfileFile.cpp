@@ -118,6 +118,11 @@ QString ProfileFile::readString(const QString& section, const QString& key, cons
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value,
                               QString* error) const
 {
+    return writeStrings({{section, key, value}}, error);
+}
+
+bool ProfileFile::writeStrings(const QList<ProfileEntry>& entries, QString* error) const
+{
     auto fail = [&](const QString& reason) {
         if (error)
             *error = failure(path_, reason);
@@ -136,7 +141,9 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
     if (info.exists() && !info.isWritable())
         return fail(QStringLiteral("the file is read-only"));
 
-    const QByteArray text = withProfileValue(old, section.toUtf8(), key.toUtf8(), value.toUtf8());
+    QByteArray text = old;
+    for (const ProfileEntry& entry : entries)
+        text = withProfileValue(text, entry.section.toUtf8(), entry.key.toUtf8(), entry.value.toUtf8());
 
     if (const QString reason = ReplaceFile(path_, text); !reason.isEmpty())
         return fail(reason);

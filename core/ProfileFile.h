@@ -8,6 +8,7 @@
 // Every write replaces the file through a temporary copy, so a crash or a full disk
 // never leaves a half-written file; a failed write is reported, never dropped.
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -32,6 +33,13 @@ private:
     std::unique_ptr<Parsed> parsed_;
 };
 
+// One key to write, for a caller that changes several keys together.
+struct ProfileEntry {
+    QString section;
+    QString key;
+    QString value;
+};
+
 class ProfileFile {
 public:
     explicit ProfileFile(QString path);
@@ -48,6 +56,9 @@ public:
     // False with a readable reason in *error when the file could not be replaced.
     bool writeString(const QString& section, const QString& key, const QString& value,
                      QString* error = nullptr) const;
+    // All entries in one replacement of the file: either every key is written or the
+    // file stays as it was, so settings that belong together never part.
+    bool writeStrings(const QList<ProfileEntry>& entries, QString* error = nullptr) const;
 
 private:
     QString path_;

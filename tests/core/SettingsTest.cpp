@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace dalto;
 using namespace dalto::testing;
@@ -83,6 +85,37 @@ TEST_F(SettingsTest, SavedSettingsReadBackAndLeaveTheListsAlone)
 
     EXPECT_FALSE(SaveSettings(dir.filePath("gone/x.ini"), "Command", "TCP/IP", "a", "1", "HB Rack", &error));
     EXPECT_TRUE(error.contains("gone")) << error.toStdString();
+}
+
+// How many times a file was put in place (renamed over) in its folder since the
+// watch began. The watch must also see the moves away: the kernel merges identical
+// events that follow each other.
+int replacementsOf(int watch, const QString& name)
+{
+    alignas(inotify_event) char buffer[8192];
+    int count = 0;
+    ssize_t length;
+    while ((length = read(watch, buffer, sizeof buffer)) > 0) {
+        for (char* at = buffer; at < buffer + length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            if ((event->mask & IN_MOVED_TO) && event->len && name == QString::fromUtf8(event->name))
+                ++count;
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    return count;
+}
+
+TEST_F(SettingsTest, SavedSettingsReplaceTheFileOnceSoTheyNeverPart)
+{
+    writeText(path, Lists);
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, dir.path().toLocal8Bit().constData(), IN_MOVED_FROM | IN_MOVED_TO), 0);
+    QString error;
+    ASSERT_TRUE(SaveSettings(path, "Command", "TCP/IP", "psu.lab", "5025", "HB Rack", &error));
+    EXPECT_EQ(replacementsOf(watch, "Dalto_Panel.ini"), 1) << "a disk that fills between keys would leave half the settings";
+    close(watch);
 }
 
 TEST(DebugSwitch, PassPhraseInAnyCaseTurnsDebugModeOn)
