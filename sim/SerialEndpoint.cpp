@@ -53,22 +53,28 @@ void SerialEndpoint::readPort()
 
 void SerialEndpoint::handleInput(const QByteArray& bytes)
 {
-    if (boot_.active()) {
-        boot_.feed(bytes);
+    if (!node_) {
+        // Line by line, so that what follows a power cycle into the boot
+        // loader reaches the boot loader.
+        qsizetype from = 0;
+        while (from < bytes.size() && !boot_.active()) {
+            const qsizetype lineFeed = bytes.indexOf('\n', from);
+            const qsizetype to = lineFeed < 0 ? bytes.size() : lineFeed + 1;
+            const LineSplitter::Result input = splitter_.feed(QByteArrayView(bytes).sliced(from, to - from));
+            for (int i = 0; i < input.overruns; ++i)
+                responder_.overrun();
+            for (const QByteArray& line : input.lines)
+                respond(line);
+            from = to;
+        }
+        if (boot_.active()) {
+            splitter_.reset();
+            boot_.feed(QByteArrayView(bytes).sliced(from));
+        }
         return;
     }
-    if (!node_) {
-        const LineSplitter::Result input = splitter_.feed(bytes);
-        for (int i = 0; i < input.overruns; ++i)
-            responder_.overrun();
-        for (const QByteArray& line : input.lines) {
-            respond(line);
-            // A power cycle into the boot loader loses what followed on the line.
-            if (boot_.active()) {
-                splitter_.reset();
-                return;
-            }
-        }
+    if (boot_.active()) {
+        boot_.feed(bytes);
         return;
     }
 
