@@ -12,7 +12,7 @@ constexpr int ToolTimeoutMs = 60000;
 constexpr int16_t SerialPortNumber = 1;
 } // namespace
 
-SimulatorFlash::SimulatorFlash(const QStringList& simArguments)
+SimulatorFlash::SimulatorFlash(const QStringList& simArguments, bool startInBootLoader)
     : context{clock, prompts,
               Paths(folder_.path(), folder_.path() + QStringLiteral("/Dalto_Panel.ini"), folder_.path())}
 {
@@ -28,11 +28,11 @@ SimulatorFlash::SimulatorFlash(const QStringList& simArguments)
     ini.write(QStringLiteral("[Serial_Ports]\r\nPort%1=%2\r\n").arg(SerialPortNumber).arg(pty_.first()).toLocal8Bit());
     ini.close();
 
-    sim_ = std::make_unique<SimProcess>(QStringList{QStringLiteral("--serial"), pty_.second(),
-                                                    QStringLiteral("--boot-loader"),
-                                                    QStringLiteral("--firmware-image"),
-                                                    folder_.filePath(QStringLiteral("stored.bin"))} +
-                                        simArguments);
+    QStringList arguments{QStringLiteral("--serial"), pty_.second(), QStringLiteral("--firmware-image"),
+                          folder_.filePath(QStringLiteral("stored.bin"))};
+    if (startInBootLoader)
+        arguments << QStringLiteral("--boot-loader");
+    sim_ = std::make_unique<SimProcess>(arguments + simArguments);
     if (!sim_->isReady()) {
         problem_ = sim_->errorText();
         return;

@@ -30,8 +30,9 @@ public:
     // Where srec_cat puts the image, above the boot loader's own 0x200 bytes.
     static constexpr int ImageOffset = 0x200;
 
-    // simArguments: added to the simulator's serial line, boot loader and image file.
-    explicit SimulatorFlash(const QStringList& simArguments = {});
+    // simArguments: added to the simulator's serial line and image file. Without
+    // its boot loader the simulator is a supply that never answers a probe.
+    explicit SimulatorFlash(const QStringList& simArguments = {}, bool startInBootLoader = true);
 
     // Empty while everything is set up; else what went wrong.
     QString problem() const { return problem_; }
