@@ -31,19 +31,20 @@ void LinePacer::pass(const QByteArray& bytes)
         schedule();
 }
 
-// The timer counts whole milliseconds: rounding to the nearest one keeps the
-// release times centred on the line's own, so a long exchange neither gains
-// nor loses time against the wire.
+// The timer counts whole milliseconds and the event loop wakes up to one late:
+// aiming at the whole millisecond before the due time, and releasing what is
+// due within the next one, keeps the releases centred on the line's own times,
+// so a long exchange neither gains nor loses time against the wire.
 void LinePacer::schedule()
 {
     const qint64 wait = queue_.front().dueNs - clock_.nsecsElapsed();
-    timer_.start(static_cast<int>(std::max<qint64>(0, (wait + NsPerMs / 2) / NsPerMs)));
+    timer_.start(static_cast<int>(std::max<qint64>(0, wait / NsPerMs)));
 }
 
 void LinePacer::release()
 {
     const qint64 now = clock_.nsecsElapsed();
-    while (!queue_.empty() && queue_.front().dueNs <= now + NsPerMs / 2) {
+    while (!queue_.empty() && queue_.front().dueNs <= now + NsPerMs) {
         const QByteArray bytes = std::move(queue_.front().bytes);
         queue_.pop_front();
         deliver_(bytes);

@@ -116,6 +116,8 @@ void SerialEndpoint::write(const QByteArray& bytes)
         port_.clear(QSerialPort::Output);
     }
     port_.write(bytes);
+    // Out now rather than on the next turn of the event loop.
+    port_.flush();
 }
 
 void SerialEndpoint::handleError(QSerialPort::SerialPortError error)
