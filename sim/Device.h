@@ -3,6 +3,7 @@
 // calibration, the modulation table, the interface modules, the status
 // reporting and its identification.
 
+#include "sim/BootRequest.h"
 #include "sim/Calibration.h"
 #include "sim/EventRegisters.h"
 #include "sim/InterfaceSettings.h"
@@ -56,6 +57,7 @@ public:
     InterfaceSettings interfaces;
     EventRegisters events;
     LoadProfile loadProfile;
+    BootRequest bootRequest;
 
 private:
     QString identity_;

@@ -428,7 +428,8 @@ std::vector<ScpiCommand> buildTable()
         networkSetting([](InterfaceSettings& s, const QString& v) { return s.setGateway(v); },
                        [](const InterfaceSettings& s) { return s.gateway(); }));
 
-    // Simulator controls: change the load and raise hardware faults from a test.
+    // Simulator controls: change the load, raise hardware faults and power-cycle
+    // into the boot loader from a test.
     add("SIMulation:LOAD", numberQuery([](const Device& d) { return d.supply.loadOhms(); }, formatPlain),
         numberSetting([](Device& d, double v) {
             d.loadProfile.stop();
@@ -438,6 +439,7 @@ std::vector<ScpiCommand> buildTable()
     add("SIMulation:LOAD:PROFile", {}, [](Device& d, const QString& args) { return loadRamps(d, args, true); });
     add("SIMulation:FAULt", [](Device& d, const QString&) { return reply(static_cast<int>(d.supply.faultWord())); },
         faultInjection);
+    add("SIMulation:BOOT", {}, action([](Device& d) { d.bootRequest.raise(); }));
     return t;
 }
 

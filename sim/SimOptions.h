@@ -1,6 +1,7 @@
 #pragma once
 // The command line of dalto-sim.
 
+#include "sim/BootOptions.h"
 #include "sim/Device.h"
 #include "sim/FaultPlan.h"
 
@@ -20,6 +21,8 @@ struct SimOptions {
     QString serialDevice;
     int baudRate = DefaultBaudRate;
     bool rs485 = false;
+    int lineRate = 0; // bits per second the serial line is paced to; 0: as fast as it goes
+    BootOptions boot;
     QString logFile;
     // Reply faults; each endpoint counts its replies on its own copy.
     std::optional<FaultPlan> faultPlan;
