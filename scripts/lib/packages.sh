@@ -8,6 +8,7 @@ DALTO_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   socat
   srecord binutils
+  libcli11-dev libedit-dev
 )
 
 ensure_packages() {
