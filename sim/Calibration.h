@@ -48,6 +48,8 @@ public:
     const QString& firmwareVersion() const { return firmware_; }
     const QString& interfaceVersion() const { return interface_; }
     int setFirmwareVersion(const QString& version);
+    // A new control program came in through the boot loader: no factory access needed.
+    void loadFirmware(const QString& version) { firmware_ = version; }
 
 private:
     int requireFactory() const;

@@ -3,6 +3,7 @@
 // calibration, the modulation table, the interface modules, the status
 // reporting and its identification.
 
+#include "sim/BootRequest.h"
 #include "sim/Calibration.h"
 #include "sim/EventRegisters.h"
 #include "sim/InterfaceSettings.h"
@@ -45,6 +46,7 @@ public:
     ModulationTable modulation;
     InterfaceSettings interfaces;
     EventRegisters events;
+    BootRequest bootRequest;
 
 private:
     QString identity_;

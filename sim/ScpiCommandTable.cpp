@@ -416,11 +416,13 @@ std::vector<ScpiCommand> buildTable()
         networkSetting([](InterfaceSettings& s, const QString& v) { return s.setGateway(v); },
                        [](const InterfaceSettings& s) { return s.gateway(); }));
 
-    // Simulator controls: change the load and raise hardware faults from a test.
+    // Simulator controls: change the load, raise hardware faults and power-cycle
+    // into the boot loader from a test.
     add("SIMulation:LOAD", numberQuery([](const Device& d) { return d.supply.loadOhms(); }, formatPlain),
         numberSetting([](Device& d, double v) { return d.supply.setLoadOhms(v); }));
     add("SIMulation:FAULt", [](Device& d, const QString&) { return reply(static_cast<int>(d.supply.faultWord())); },
         faultInjection);
+    add("SIMulation:BOOT", {}, action([](Device& d) { d.bootRequest.raise(); }));
     return t;
 }
 

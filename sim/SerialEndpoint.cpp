@@ -2,19 +2,23 @@
 
 namespace dalto::sim {
 
-SerialEndpoint::SerialEndpoint(CommandProcessor& processor, TrafficLog& log, InterfaceSettings& interfaces,
-                               QString device, int baudRate, bool rs485, QObject* parent)
+SerialEndpoint::SerialEndpoint(CommandProcessor& processor, TrafficLog& log, Device& device,
+                               const SimOptions& options, QObject* parent)
     : QObject(parent)
-    , interfaces_(interfaces)
-    , device_(std::move(device))
-    , baudRate_(baudRate)
-    , responder_(processor, log, rs485 ? QStringLiteral("rs485") : QStringLiteral("serial"))
+    , interfaces_(device.interfaces)
+    , device_(options.serialDevice)
+    , baudRate_(options.baudRate)
+    , responder_(processor, log, options.rs485 ? QStringLiteral("rs485") : QStringLiteral("serial"))
+    , boot_(device, log, responder_.channel(), options.boot)
+    , input_(options.lineRate, [this](const QByteArray& bytes) { handleInput(bytes); })
+    , output_(options.lineRate, [this](const QByteArray& bytes) { write(bytes); })
 {
-    if (rs485)
+    if (options.rs485)
         node_.emplace(interfaces_.serialAddress());
+    connect(&boot_, &BootSession::reply, this, &SerialEndpoint::send);
     reopenTimer_.setInterval(ReopenIntervalMs);
     connect(&reopenTimer_, &QTimer::timeout, this, &SerialEndpoint::reopen);
-    connect(&port_, &QSerialPort::readyRead, this, &SerialEndpoint::readLine);
+    connect(&port_, &QSerialPort::readyRead, this, &SerialEndpoint::readPort);
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialEndpoint::handleError);
 }
 
@@ -42,15 +46,35 @@ QString SerialEndpoint::description() const
     return text;
 }
 
-void SerialEndpoint::readLine()
+void SerialEndpoint::readPort()
 {
-    const QByteArray bytes = port_.readAll();
+    input_.pass(port_.readAll());
+}
+
+void SerialEndpoint::handleInput(const QByteArray& bytes)
+{
     if (!node_) {
-        const LineSplitter::Result input = splitter_.feed(bytes);
-        for (int i = 0; i < input.overruns; ++i)
-            responder_.overrun();
-        for (const QByteArray& line : input.lines)
-            respond(line);
+        // Line by line, so that what follows a power cycle into the boot
+        // loader reaches the boot loader.
+        qsizetype from = 0;
+        while (from < bytes.size() && !boot_.active()) {
+            const qsizetype lineFeed = bytes.indexOf('\n', from);
+            const qsizetype to = lineFeed < 0 ? bytes.size() : lineFeed + 1;
+            const LineSplitter::Result input = splitter_.feed(QByteArrayView(bytes).sliced(from, to - from));
+            for (int i = 0; i < input.overruns; ++i)
+                responder_.overrun();
+            for (const QByteArray& line : input.lines)
+                respond(line);
+            from = to;
+        }
+        if (boot_.active()) {
+            splitter_.reset();
+            boot_.feed(QByteArrayView(bytes).sliced(from));
+        }
+        return;
+    }
+    if (boot_.active()) {
+        boot_.feed(bytes);
         return;
     }
 
@@ -81,6 +105,11 @@ void SerialEndpoint::respond(const QByteArray& line)
 }
 
 void SerialEndpoint::send(const QByteArray& bytes)
+{
+    output_.pass(bytes);
+}
+
+void SerialEndpoint::write(const QByteArray& bytes)
 {
     if (port_.bytesToWrite() > MaxPendingOutput) {
         responder_.log().note(responder_.channel(), QStringLiteral("nobody reads the line, replies dropped"));

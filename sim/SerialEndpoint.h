@@ -1,10 +1,14 @@
 #pragma once
 // The device end of a serial line (a real port or a pseudo-terminal), 8N1.
 // As a plain RS-232 device it answers every LF-ended line; as an RS-485 node
-// it answers only what the bus addresses to it. When the line goes away (the
-// far end of a pseudo-terminal closes) it keeps trying to open it again.
+// it answers only what the bus addresses to it. After a power cycle into the
+// boot loader, the boot loader has the line until its restart. Optionally
+// paced to a real line rate. When the line goes away (the far end of a
+// pseudo-terminal closes) it keeps trying to open it again.
 
-#include "sim/InterfaceSettings.h"
+#include "sim/BootSession.h"
+#include "sim/LinePacer.h"
+#include "sim/SimOptions.h"
 #include "sim/LineResponder.h"
 #include "sim/LineSplitter.h"
 #include "sim/Rs485Node.h"
@@ -23,20 +27,23 @@ public:
     // Replies that pile up because nobody reads the line are dropped beyond this.
     static constexpr qint64 MaxPendingOutput = 1024 * 1024;
 
-    // rs485: answer as an RS-485 node whose address is the device's serial address.
-    SerialEndpoint(CommandProcessor& processor, TrafficLog& log, InterfaceSettings& interfaces, QString device,
-                   int baudRate, bool rs485, QObject* parent = nullptr);
+    // The line, its rate and pacing, RS-485 (a node whose address is the
+    // device's serial address) and the boot loader come from the options.
+    SerialEndpoint(CommandProcessor& processor, TrafficLog& log, Device& device, const SimOptions& options,
+                   QObject* parent = nullptr);
 
     bool open(QString* error);
     // "serial /dev/pts/3" or "serial /dev/pts/3 rs485 node 7"
     QString description() const;
 
 private:
-    void readLine();
+    void readPort();
+    void handleInput(const QByteArray& bytes);
     void handleError(QSerialPort::SerialPortError error);
     void reopen();
     void respond(const QByteArray& line);
     void send(const QByteArray& bytes);
+    void write(const QByteArray& bytes);
 
     QSerialPort port_;
     QTimer reopenTimer_;
@@ -46,6 +53,9 @@ private:
     LineSplitter splitter_;
     std::optional<Rs485Node> node_;
     LineResponder responder_;
+    BootSession boot_;
+    LinePacer input_;
+    LinePacer output_;
 };
 
 } // namespace dalto::sim

@@ -91,8 +91,29 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
     const QCommandLineOption mac(QStringLiteral("mac"),
                                  QStringLiteral("MAC address of the module (00:1E:C0:5D:A1:70)."),
                                  QStringLiteral("MAC"));
+    const QCommandLineOption lineRate(QStringLiteral("line-rate"),
+                                      QStringLiteral("Pace the serial line to RATE bits per second both ways, 10 bits "
+                                                     "a byte (a pseudo-terminal has no rate of its own)."),
+                                      QStringLiteral("RATE"));
+    const QCommandLineOption bootLoader(QStringLiteral("boot-loader"),
+                                        QStringLiteral("Start in the boot loader on the serial line, as a power cycle "
+                                                       "with the boot jumper set would (SIM:BOOT does it later)."));
+    const QCommandLineOption firmwareImage(QStringLiteral("firmware-image"),
+                                           QStringLiteral("On the boot loader's reset packet, write the programmed "
+                                                          "memory to FILE: the bytes from address 0 to the highest "
+                                                          "one written, 0xFF where nothing was written."),
+                                           QStringLiteral("FILE"));
+    const QCommandLineOption flashVersion(QStringLiteral("flash-version"),
+                                          QStringLiteral("Control firmware version reported after the boot loader "
+                                                         "restarts (unchanged when not given)."),
+                                          QStringLiteral("X.Y"));
+    const QCommandLineOption bootStopAfter(QStringLiteral("boot-stop-after"),
+                                           QStringLiteral("The boot loader falls silent after acknowledging N "
+                                                          "packets, as a controller that hangs mid-way would."),
+                                           QStringLiteral("N"));
     parser.addOptions({help, tcp, serial, baud, rs485, model, ratedVoltage, ratedCurrent, loadOhms, idn, firmware,
-                       interfaceVersion, log, discovery, name, mac});
+                       interfaceVersion, log, discovery, name, mac, lineRate, bootLoader, firmwareImage, flashVersion,
+                       bootStopAfter});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -144,6 +165,29 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
             return failure(QStringLiteral("--rs485 wants a node address from 1 to 255"));
         options.rs485 = true;
         options.device.serialAddress = node;
+    }
+
+    for (const QCommandLineOption* serialOnly : {&lineRate, &bootLoader, &firmwareImage, &flashVersion, &bootStopAfter}) {
+        if (parser.isSet(*serialOnly) && options.serialDevice.isEmpty())
+            return failure(QStringLiteral("--%1 needs --serial").arg(serialOnly->names().first()));
+    }
+    if (parser.isSet(lineRate)) {
+        options.lineRate = parser.value(lineRate).toInt(&ok);
+        if (!ok || options.lineRate <= 0)
+            return failure(QStringLiteral("--line-rate wants a positive number of bits per second"));
+    }
+    options.boot.startInBootLoader = parser.isSet(bootLoader);
+    options.boot.imageFile = parser.value(firmwareImage);
+    options.boot.flashVersion = parser.value(flashVersion);
+    if (parser.isSet(flashVersion)) {
+        options.boot.flashVersion.toDouble(&ok);
+        if (!ok)
+            return failure(QStringLiteral("--flash-version wants a version such as 2.3"));
+    }
+    if (parser.isSet(bootStopAfter)) {
+        options.boot.stopAfter = parser.value(bootStopAfter).toInt(&ok);
+        if (!ok || *options.boot.stopAfter < 1)
+            return failure(QStringLiteral("--boot-stop-after wants a number of packets from 1"));
     }
 
     options.device.model = parser.value(model).toUpper();

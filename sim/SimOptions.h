@@ -1,6 +1,7 @@
 #pragma once
 // The command line of dalto-sim.
 
+#include "sim/BootOptions.h"
 #include "sim/Device.h"
 
 #include <QHostAddress>
@@ -19,6 +20,8 @@ struct SimOptions {
     QString serialDevice;
     int baudRate = DefaultBaudRate;
     bool rs485 = false;
+    int lineRate = 0; // bits per second the serial line is paced to; 0: as fast as it goes
+    BootOptions boot;
     QString logFile;
     // The network search responder: answers on this UDP address when set.
     std::optional<QHostAddress> discoveryHost;

@@ -59,8 +59,7 @@ int main(int argc, char** argv)
 
     std::unique_ptr<SerialEndpoint> serial;
     if (!options.serialDevice.isEmpty()) {
-        serial = std::make_unique<SerialEndpoint>(processor, log, device.interfaces, options.serialDevice,
-                                                  options.baudRate, options.rs485);
+        serial = std::make_unique<SerialEndpoint>(processor, log, device, options);
         if (!serial->open(&error))
             return fail(QStringLiteral("cannot open %1: %2").arg(options.serialDevice, error));
         endpoints << serial->description();

@@ -1,0 +1,113 @@
+// dalto-sim's boot loader on a pseudo-terminal pair, as the program's
+// firmware loader meets it.
+#include "BootPacket.h"
+#include "SimClient.h"
+#include "support/PtyPair.h"
+#include "support/SimProcess.h"
+
+#include <QFile>
+#include <QSerialPort>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using dalto::testing::BootPacket;
+using dalto::testing::EraseBody;
+using dalto::testing::ProgramBody;
+using dalto::testing::PtyPair;
+using dalto::testing::SimClient;
+using dalto::testing::SimProcess;
+using ::testing::HasSubstr;
+
+namespace {
+
+const QByteArray Ack = QByteArrayLiteral("ACK\x04");
+const QByteArray Refused = QByteArrayLiteral("N\x04");
+
+class BootLoaderOverSerial : public ::testing::Test {
+protected:
+    void start(const QStringList& arguments)
+    {
+        ASSERT_TRUE(pty.isReady()) << pty.errorText().toStdString();
+        sim = std::make_unique<SimProcess>(QStringList {"--serial", pty.second()} + arguments);
+        ASSERT_TRUE(sim->isReady()) << sim->errorText().toStdString();
+        port.setPortName(pty.first());
+        ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
+        port.setBaudRate(19200);
+    }
+
+    QByteArray exchange(const QByteArray& body)
+    {
+        client.write(BootPacket(body));
+        return client.readUntil('\x04');
+    }
+
+    PtyPair pty;
+    std::unique_ptr<SimProcess> sim;
+    QSerialPort port;
+    SimClient client {port};
+};
+
+} // namespace
+
+TEST_F(BootLoaderOverSerial, FlashesPacedToTheLineRateAndRestartsWithTheNewVersion)
+{
+    QTemporaryDir folder;
+    const QString image = folder.filePath("image.bin");
+    ASSERT_NO_FATAL_FAILURE(start({"--boot-loader", "--line-rate", "19200", "--firmware-image", image,
+                                   "--flash-version", "2.3"}));
+
+    client.write("\x0F");
+    EXPECT_EQ(client.readUntil('\x04'), "B\x04");
+    EXPECT_EQ(exchange(EraseBody(0x200)), Ack);
+    const QByteArray data = QByteArray::fromHex("0F0405AA55000000" "0102030405060708");
+    EXPECT_EQ(exchange(ProgramBody(0x2000, data)), Refused) << "block 0x2000 was not erased";
+    QByteArray corrupt = BootPacket(ProgramBody(0x200, data));
+    corrupt[6] = 0x11;
+    client.write(corrupt);
+    EXPECT_EQ(client.readUntil('\x04'), Refused);
+    EXPECT_EQ(exchange(ProgramBody(0x200, data)), Ack);
+
+    // The reset gets no answer; the restart swallows what comes meanwhile.
+    client.write(BootPacket(QByteArray(1, '\x04')));
+    EXPECT_EQ(client.query("VOLT?"), "<silent>");
+    EXPECT_THAT(client.query("SYST:VERS?").toStdString(), HasSubstr("Control 2.3 "));
+
+    QFile written(image);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray(0x200, '\xFF') + data);
+}
+
+TEST_F(BootLoaderOverSerial, PowerCycleCommandEntersItAndAHungLoaderFallsSilent)
+{
+    ASSERT_NO_FATAL_FAILURE(start({"--boot-stop-after", "1"}));
+    EXPECT_EQ(client.query("SYST:COMM:SER:ADDR?"), "1") << "the supply answers until the power cycle";
+    client.send("SIM:BOOT");
+    EXPECT_EQ(exchange(EraseBody(0x1000)), Ack);
+    EXPECT_EQ(exchange(EraseBody(0x2000)), "") << "fallen silent after one acknowledgement";
+
+    // Another power cycle, from the TCP side, brings it back.
+    QTcpSocket socket;
+    socket.connectToHost(sim->host(), sim->port());
+    ASSERT_TRUE(socket.waitForConnected(SimClient::ReplyWaitMs));
+    SimClient tcp(socket);
+    tcp.send("SIM:BOOT");
+    EXPECT_EQ(tcp.query("SYST:COMM:SER:ADDR?"), "1") << "the TCP side stays, and the power cycle has happened";
+    client.write("\x0F\x0F\x0F");
+    EXPECT_EQ(client.readUntil('\x04'), "B\x04");
+}
+
+TEST(BootLoaderOptions, NeedTheSerialLineAndSaneValues)
+{
+    for (const QStringList& bad : {QStringList {"--boot-loader"}, QStringList {"--line-rate", "19200"},
+                                   QStringList {"--serial", "/dev/null", "--line-rate", "0"},
+                                   QStringList {"--serial", "/dev/null", "--boot-stop-after", "0"},
+                                   QStringList {"--serial", "/dev/null", "--flash-version", "new"}}) {
+        QProcess sim;
+        sim.start(SimProcess::executable(), bad);
+        ASSERT_TRUE(sim.waitForFinished(SimProcess::StartTimeoutMs));
+        EXPECT_EQ(sim.exitCode(), 1) << bad.join(' ').toStdString();
+        EXPECT_THAT(sim.readAllStandardError().toStdString(), HasSubstr("--")) << bad.join(' ').toStdString();
+    }
+}
