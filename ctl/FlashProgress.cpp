@@ -35,16 +35,18 @@ void FlashProgress::showProgress(int value)
     if (maximum_ <= 0)
         return;
     const int percent = std::clamp(value * 100 / maximum_, 0, 100);
-    if (percent == shownPercent_ || (!terminal_ && percent % PlainStepPercent != 0))
+    // A plain line each time the progress enters another tenth.
+    const int step = terminal_ ? percent : percent / PlainStepPercent * PlainStepPercent;
+    if (step == shownPercent_)
         return;
-    shownPercent_ = percent;
+    shownPercent_ = step;
     if (terminal_) {
         const int filled = percent * BarWidth / 100;
         std::fprintf(out_, "\r%s [%s%s] %3d%%", qPrintable(phase_), std::string(std::size_t(filled), '#').c_str(),
                      std::string(std::size_t(BarWidth - filled), '.').c_str(), percent);
         barOpen_ = true;
     } else {
-        std::fprintf(out_, "%s %d%%\n", qPrintable(phase_), percent);
+        std::fprintf(out_, "%s %d%%\n", qPrintable(phase_), step);
     }
     std::fflush(out_);
 }

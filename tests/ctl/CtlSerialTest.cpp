@@ -2,6 +2,7 @@
 // mapping the port number to daltoctl's end and dalto-sim on the other.
 #include "CtlRun.h"
 #include "PtyPair.h"
+#include "firmware/HexText.h"
 #include "support/SimProcess.h"
 
 #include <QFile>
@@ -56,6 +57,36 @@ TEST_F(CtlSerial, Rs485PacketsReachTheAddressedNode)
     const CtlResult status = run("rs485-packet", {"status"});
     EXPECT_EQ(status.exitCode, 0) << status.err.toStdString();
     EXPECT_TRUE(status.out.contains("POWER")) << status.out.toStdString();
+}
+
+TEST_F(CtlSerial, FlashIntoTheBootLoaderWithPlainProgressLines)
+{
+    const QString image = folder.filePath("image.bin");
+    SimProcess sim({"--serial", pty.second(), "--boot-loader", "--firmware-image", image, "--flash-version", "2.3"});
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    QByteArray data;
+    QByteArray hex = upperLine(0);
+    for (int record = 0; record < 10; ++record) {
+        const QByteArray bytes(16, char(0x10 + record));
+        hex += hexLine(0x00, uint16_t(0x200 + 16 * record), bytes);
+        data += bytes;
+    }
+    hex += endLine();
+    QFile file(folder.filePath("new.hex"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(hex);
+    file.close();
+
+    const CtlResult flashed = run("rs232", {"flash", file.fileName()});
+    EXPECT_EQ(flashed.exitCode, 0) << flashed.err.toStdString();
+    const QStringList lines = flashed.outLines();
+    for (const char* line : {"Initiating", "Erasing", "Erasing 100%", "Loading", "Loading 90%", "Finished"})
+        EXPECT_TRUE(lines.contains(line)) << line << "\n" << flashed.out.toStdString();
+    const CtlResult version = run("rs232", {"query", "SYST:VERS?"});
+    EXPECT_TRUE(version.out.contains("Control 2.3 ")) << version.out.toStdString() << version.err.toStdString();
+    QFile written(image);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().mid(0x200), data);
 }
 
 } // namespace
