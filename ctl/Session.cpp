@@ -98,7 +98,8 @@ int Session::open()
     if (const int code = configure(); code != exitcode::Success)
         return code;
     if (!link_->InitComm() || failed()) {
-        PrintError(QStringLiteral("cannot open the connection to the device"));
+        PrintError(QStringLiteral("cannot open the connection to the device (the reason is recorded in %1)")
+                       .arg(context_.paths.debugLogFile()));
         return exitcode::DeviceError;
     }
     return exitcode::Success;
@@ -110,8 +111,11 @@ std::optional<QString> Session::query(const QString& command)
         return std::nullopt;
     QString reply;
     link_->ReadDevice(reply, timeout_, false);
-    if (failed())
+    if (failed()) {
+        // The link's own words speak of the program's Simulated mode; say what it means here.
+        PrintError(QStringLiteral("no reply to ") + command);
         return std::nullopt;
+    }
     while (reply.endsWith(QLatin1Char('\n')) || reply.endsWith(QLatin1Char('\r')))
         reply.chop(1);
     return reply;

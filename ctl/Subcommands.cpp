@@ -1,9 +1,9 @@
 #include "Subcommands.h"
 
+#include "ConsoleOutput.h"
 #include "ExitCodes.h"
 
 #include <array>
-#include <cstdio>
 #include <utility>
 
 namespace dalto::ctl {
@@ -31,7 +31,7 @@ int RunSubcommand(const CtlOptions& options)
         if (options.subcommand == name)
             return run(options);
     }
-    std::fprintf(stderr, "daltoctl: unknown subcommand %s\n", options.subcommand.c_str());
+    PrintError(QStringLiteral("unknown subcommand ") + QString::fromStdString(options.subcommand));
     return exitcode::UsageError;
 }
 
