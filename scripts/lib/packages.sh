@@ -10,6 +10,7 @@ DALTO_PACKAGES=(
   socat
   desktop-file-utils appstream man-db dpkg-dev file
   srecord binutils
+  libcli11-dev libedit-dev
 )
 
 ensure_packages() {

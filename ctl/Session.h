@@ -1,0 +1,64 @@
+#pragma once
+// One connection to the supply for one run of daltoctl: the settings file, the
+// connection the command line overrides, the link over it, and whether the device
+// has failed since. The link drops into Simulated mode when the device stops
+// answering; for a script that is a device error, not a way to carry on.
+
+#include "ConsolePrompts.h"
+#include "CtlOptions.h"
+#include "core/AppContext.h"
+#include "link/DeviceLink.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace dalto::ctl {
+
+class Session {
+public:
+    explicit Session(const ConnectionOptions& options);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Reads the settings and applies the command line's connection; an exit code
+    // other than Success (after its message) when they name no usable connection.
+    int configure();
+    // configure(), then opens the bus. An exit code other than Success when that failed.
+    int open();
+
+    // Sends command and reads its reply without the line end; nothing once the
+    // device has failed.
+    std::optional<QString> query(const QString& command);
+    // Sends command without reading; false once the device has failed.
+    bool send(const QString& command);
+    // Asks "*OPC?": true when the device answered, so it has taken everything sent.
+    bool confirm();
+
+    bool failed() const;
+    // DeviceError after a device failure, else Success.
+    int exitCode() const;
+
+    AppContext& context() { return context_; }
+    SharedState& state() { return context_.state; }
+    DeviceLink& link() { return *link_; }
+    ConsolePrompts& prompts() { return prompts_; }
+    int16_t timeout() const { return timeout_; }
+
+private:
+    ConnectionOptions options_;
+    SteadyClock clock_;
+    ConsolePrompts prompts_;
+    AppContext context_;
+    std::unique_ptr<DeviceLink> link_;
+    int16_t timeout_;
+    int16_t chosenBus_ = -1;
+};
+
+// The bus code of a --bus name; nothing for a name that is not a bus.
+std::optional<int16_t> BusCodeOfName(const std::string& name);
+// The --bus names, in the order the help lists them.
+const std::vector<std::string>& BusNames();
+
+} // namespace dalto::ctl

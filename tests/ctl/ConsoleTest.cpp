@@ -1,0 +1,85 @@
+// The console side of daltoctl: answers to the link's questions, which lines
+// expect a reply, and the loader's progress on a terminal and in a log.
+#include "ctl/CommandSource.h"
+#include "ctl/ConsolePrompts.h"
+#include "ctl/FlashProgress.h"
+
+#include <QStringList>
+
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace dalto::ctl {
+namespace {
+
+TEST(ConsolePrompts, AnswersWithoutWaitingAndNoticesFaults)
+{
+    ConsolePrompts prompts;
+    EXPECT_EQ(prompts.message("File exists, are you sure you wish to overwrite it?", ApplicationTitle,
+                              PromptButtons::OkCancel, PromptIcon::None),
+              PromptAnswer::Ok);
+    EXPECT_FALSE(prompts.faultReported());
+    EXPECT_EQ(prompts.message("Device Timeout on Address: 5 Continue?", ApplicationTitle, PromptButtons::YesNo,
+                              PromptIcon::None),
+              PromptAnswer::No);
+    EXPECT_FALSE(prompts.faultReported());
+    prompts.message("Device Timed Out.  Entering Simulated Mode!", "Comm Error", PromptButtons::Ok, PromptIcon::None);
+    EXPECT_TRUE(prompts.faultReported());
+
+    ConsolePrompts critical;
+    critical.message("Invalid Control Input", ApplicationTitle, PromptButtons::Ok, PromptIcon::Critical);
+    EXPECT_TRUE(critical.faultReported());
+    critical.setChosenFile("/tmp/a.modTable");
+    EXPECT_EQ(critical.pickFile({}), "/tmp/a.modTable");
+    EXPECT_TRUE(critical.inputValue("Value", "1").isEmpty());
+}
+
+TEST(CommandSource, RepliesAreAwaitedForQueriesAndTheAnsweringExchanges)
+{
+    for (const char* command : {"VOLT?", "MOD:TABL? 3", " *IDN? ", "<>STA", "<>all"})
+        EXPECT_TRUE(ExpectsReply(command)) << command;
+    for (const char* command : {"VOLT 3", "<>CHG 0,-1,0", "<>IGN 0", "OUTP:START"})
+        EXPECT_FALSE(ExpectsReply(command)) << command;
+}
+
+QString progressText(bool terminal)
+{
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&buffer, &size);
+    {
+        FlashProgress progress(out, terminal);
+        progress.showStatus(firmware::LoaderStatus::Blank);
+        progress.showStatus(firmware::LoaderStatus::Loading);
+        // 32 steps, as the erase phase has: most tenths fall between two steps.
+        progress.showProgressRange(32);
+        for (int line = 0; line <= 32; ++line)
+            progress.showProgress(line);
+        progress.showStatus(firmware::LoaderStatus::Finished);
+        progress.transferEnded();
+        EXPECT_EQ(progress.ending(), firmware::LoaderStatus::Finished);
+    }
+    std::fclose(out);
+    const QString text = QString::fromLatin1(buffer, qsizetype(size));
+    std::free(buffer);
+    return text;
+}
+
+TEST(FlashProgress, PlainLinesEveryTenthOrOneBarRedrawnInPlace)
+{
+    const QStringList plain = progressText(false).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(plain.size(), 13) << plain.join('/').toStdString();
+    EXPECT_EQ(plain.first(), "Loading");
+    EXPECT_EQ(plain[1], "Loading 0%");
+    EXPECT_EQ(plain[2], "Loading 10%");
+    EXPECT_EQ(plain[11], "Loading 100%");
+    EXPECT_EQ(plain.last(), "Finished");
+
+    const QString bar = progressText(true);
+    EXPECT_EQ(bar.count('\r'), 33) << "one redraw per percent reached";
+    EXPECT_TRUE(bar.contains("\rLoading [########################################] 100%\nFinished\n"))
+        << bar.toStdString();
+}
+
+} // namespace
+} // namespace dalto::ctl

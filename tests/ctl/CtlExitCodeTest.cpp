@@ -1,0 +1,70 @@
+// What a script sees when something is wrong: a clear message on standard error
+// and exit code 1 for the device, 2 for the command line or a file named on it.
+#include "CtlRun.h"
+#include "support/SimProcess.h"
+
+#include <QFile>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace dalto::testing {
+namespace {
+
+// A loopback port nobody listens on.
+quint16 deadPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    return server.serverPort();
+}
+
+TEST(CtlExitCodes, ADeadPortIsADeviceError)
+{
+    const CtlResult result = RunCtl(TcpTo(deadPort()) + QStringList{"query", "*IDN?"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_FALSE(result.err.isEmpty());
+    EXPECT_EQ(RunCtl(TcpTo(deadPort()) + QStringList{"output", "on"}).exitCode, 1)
+        << "a command without a reply still notices the missing device";
+}
+
+TEST(CtlExitCodes, BadFilesAreRefusedBeforeTheDeviceIsAsked)
+{
+    QTemporaryDir folder;
+    QFile hex(folder.filePath("broken.hex"));
+    ASSERT_TRUE(hex.open(QIODevice::WriteOnly));
+    hex.write(":020000040000FA\n:00000001FF\n");
+    hex.close();
+    // A dead port would give 1: 2 shows the file was refused first.
+    const CtlResult flash = RunCtl(TcpTo(deadPort()) + QStringList{"flash", hex.fileName()});
+    EXPECT_EQ(flash.exitCode, 2);
+    EXPECT_TRUE(flash.err.contains("refused")) << flash.err.toStdString();
+    EXPECT_EQ(RunCtl(TcpTo(deadPort()) + QStringList{"modtable", "load", folder.filePath("missing.modTable")}).exitCode,
+              2);
+
+    SimProcess sim;
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    QFile table(folder.filePath("garbage.modTable"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("not a table\n");
+    table.close();
+    const CtlResult load = RunCtl(TcpTo(sim.port()) + QStringList{"modtable", "load", table.fileName()});
+    EXPECT_EQ(load.exitCode, 2);
+    EXPECT_TRUE(load.err.contains("Invalid Modulation Table")) << load.err.toStdString();
+}
+
+TEST(CtlExitCodes, UsageErrors)
+{
+    for (const QStringList& arguments : {QStringList{}, QStringList{"set", "voltage"}, QStringList{"--bus", "usb", "info"},
+                                         QStringList{"output", "maybe"}, QStringList{"frobnicate"},
+                                         QStringList{"--bus", "tcp", "--port", "eighty", "info"}}) {
+        const CtlResult result = RunCtl(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(result.err.isEmpty()) << arguments.join(' ').toStdString();
+    }
+    EXPECT_EQ(RunCtl({"status", "--help"}).exitCode, 0);
+}
+
+} // namespace
+} // namespace dalto::testing
