@@ -2,7 +2,8 @@
 # the menu entry with its icons and the manual pages. libdialix and its package
 # are installed by knob/.
 
-# Every program that this build makes; a program whose folder is absent is skipped.
+# Every program that this build makes (daltoctl installs its completion file
+# itself); a program whose folder is absent is skipped.
 foreach(program dalto-panel dalto-sim daltoctl)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
