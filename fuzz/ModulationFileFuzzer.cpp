@@ -1,0 +1,74 @@
+// The modulation table file as Load Table reads it and sends it to the device.
+// Input: the file. Whatever the file holds, only a valid selection and rows whose
+// two values are numbers reach the device.
+
+#include "FakeClock.h"
+#include "FuzzInput.h"
+#include "ScriptedPrompts.h"
+#include "ScriptedTransport.h"
+#include "link/DeviceLink.h"
+#include "protocol/CommandVocabulary.h"
+#include "protocol/ModulationTableFile.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+using namespace dalto;
+using namespace dalto::fuzz;
+
+namespace {
+
+void checkSent(const QStringList& lines, bool loaded, const QString& selectionCommand, const QString& file)
+{
+    static const QRegularExpression row(QStringLiteral(
+        "^MOD:TABL ([1-9]|[1-4][0-9]|50)\\(([^,()]+),([^,()]+)\\)$"));
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?$"));
+    static const QRegularExpression selection(QStringLiteral("^ [12], [01]$"));
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("MOD:TABL "))) {
+            FUZZ_CHECK(loaded, line + QStringLiteral(" from\n") + file);
+            const QRegularExpressionMatch match = row.match(line);
+            FUZZ_CHECK(match.hasMatch() && number.match(match.captured(2)).hasMatch()
+                           && number.match(match.captured(3)).hasMatch(),
+                       line + QStringLiteral(" from\n") + file);
+        } else if (line.startsWith(selectionCommand + QLatin1Char(' '))) {
+            FUZZ_CHECK(loaded && selection.match(line.mid(selectionCommand.size())).hasMatch(),
+                       line + QStringLiteral(" from\n") + file);
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    ensureApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
+    testing::FakeClock clock;
+    testing::ScriptedPrompts prompts;
+    AppContext context(clock, prompts, Paths(QDir::tempPath(), QString(), QDir::tempPath()));
+    context.onEndProgram = [] {};
+    BuildCommandLists(context.state);
+    testing::ScriptedTransport device(clock);
+    DeviceLink link(context, device.backends());
+    context.state.BusCode = 2;
+    context.state.DeviceAddress = QStringLiteral("127.0.0.1");
+    context.state.DevicePort = 5025;
+    if (!link.InitComm())
+        fail("scripted link opens", QString());
+    qsizetype mark = device.written().size();
+    // Every command line gets an answer, so the link stays on the wire throughout.
+    for (int i = 0; i < 2 * ModulationTableLength + 2; ++i)
+        device.reply("1(0,1)\r\n");
+
+    prompts.files.push_back(scratchFile(file));
+    ModulationTable table;
+    const bool loaded = LoadModulationTable(link, table, {});
+    checkSent(device.linesSince(mark), loaded, context.state.ScpiCommands.value(35), text(file));
+    return 0;
+}
