@@ -34,7 +34,7 @@ void checkRounding(double value, const QString& source)
 // A fixed pattern shows the value to its decimals, in digits, a point and a sign.
 void checkFixedFormat(double value, const QString& source)
 {
-    static const QRegularExpression shape(QStringLiteral("^-?\\d+\\.\\d{3}$"));
+    static const QRegularExpression shape(QStringLiteral("^-?\\d+\\.\\d{3}\\z"));
     const QString shown = legacy::format(value, QStringLiteral("0.000"));
     FUZZ_CHECK(shape.match(shown).hasMatch(), source + QStringLiteral(" -> ") + shown);
     const double back = legacy::leadingNumber(shown);

@@ -21,9 +21,9 @@ namespace {
 void checkSent(const QStringList& lines, bool loaded, const QString& selectionCommand, const QString& file)
 {
     static const QRegularExpression row(QStringLiteral(
-        "^MOD:TABL ([1-9]|[1-4][0-9]|50)\\(([^,()]+),([^,()]+)\\)$"));
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?$"));
-    static const QRegularExpression selection(QStringLiteral("^ [12], [01]$"));
+        "^MOD:TABL ([1-9]|[1-4][0-9]|50)\\(([^,()]+),([^,()]+)\\)\\z"));
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?\\z"));
+    static const QRegularExpression selection(QStringLiteral("^ [12], [01]\\z"));
     for (const QString& line : lines) {
         if (line.startsWith(QStringLiteral("MOD:TABL "))) {
             FUZZ_CHECK(loaded, line + QStringLiteral(" from\n") + file);

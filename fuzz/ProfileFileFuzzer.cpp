@@ -16,7 +16,7 @@ namespace {
 // Names and values a program writes: no blanks, quotes, brackets or line ends.
 bool plain(const QByteArray& bytes, qsizetype limit)
 {
-    static const QRegularExpression word(QStringLiteral("^[A-Za-z0-9_.]+$"));
+    static const QRegularExpression word(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z0-9_.]+")));
     return bytes.size() <= limit && word.match(text(bytes)).hasMatch();
 }
 
@@ -25,11 +25,11 @@ bool plain(const QByteArray& bytes, qsizetype limit)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
-    const QByteArray file = input.next();
     const QByteArray section = input.next();
     const QByteArray key = input.next();
     const QByteArray value = input.next();
     const QString other = text(input.next());
+    const QByteArray file = input.rest();
     const QString sectionName = text(section);
 
     const ProfileSnapshot before(scratchFile(file));

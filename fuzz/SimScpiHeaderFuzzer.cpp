@@ -20,7 +20,7 @@ namespace {
 bool wellFormed(const QString& pattern)
 {
     static const QRegularExpression shape(QStringLiteral(
-        "^(\\[[A-Za-z]+\\]|[A-Za-z]+)(\\[:[A-Za-z]+\\]|:[A-Za-z]+){0,5}$"));
+        "^(\\[[A-Za-z]+\\]|[A-Za-z]+)(\\[:[A-Za-z]+\\]|:[A-Za-z]+){0,5}\\z"));
     return shape.match(pattern).hasMatch();
 }
 
