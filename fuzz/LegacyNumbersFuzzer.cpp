@@ -37,6 +37,9 @@ void checkFixedFormat(double value, const QString& source)
     static const QRegularExpression shape(QStringLiteral("^-?\\d+\\.\\d{3}\\z"));
     const QString shown = legacy::format(value, QStringLiteral("0.000"));
     FUZZ_CHECK(shape.match(shown).hasMatch(), source + QStringLiteral(" -> ") + shown);
+    // Fifteen digits of the largest doubles read back beyond the range.
+    if (std::fabs(value) > 1e300)
+        return;
     const double back = legacy::leadingNumber(shown);
     FUZZ_CHECK(std::fabs(back - value) <= 0.000501 + std::fabs(value) * 1e-14, source + QStringLiteral(" -> ") + shown);
 }
