@@ -132,11 +132,13 @@ struct DeviceLink::Impl {
             return reply.contains(LF) ? ReadOutcome::Complete : ReadOutcome::TimedOut;
         }
         const double deadline = context.clock.now() + timeoutSeconds;
-        for (;;) {
+        // Even a read that may not wait takes what has arrived: the deadline counts
+        // only after the first look.
+        for (bool looked = false;; looked = true) {
             if (!reply.isEmpty() && reply.back() == terminator)
                 return ReadOutcome::Complete;
             // Exit chosen while the read lets events run: stop waiting at once.
-            if (context.clock.now() > deadline || context.programEnding)
+            if ((looked && context.clock.now() > deadline) || context.programEnding)
                 return ReadOutcome::TimedOut;
             QByteArray chunk;
             transport.receive(chunk, style);

@@ -49,10 +49,12 @@ protected:
     // disabled meanwhile so that a click cannot start a second exchange inside it.
     QString exchange(const QString& query, std::initializer_list<QWidget*> rows);
 
+    // The Setup item: the setup dialog, then the refresh after it.
+    void mnuSetup_Click();
+
 private:
     void connectMenu();
     void mnuVirtual_Click();
-    void mnuSetup_Click();
     void mnuSimulate_Click();
 
     QString caption_;

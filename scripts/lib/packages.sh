@@ -7,6 +7,7 @@ DALTO_PACKAGES=(
   libsimpleini-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   socat
+  srecord binutils
   clang-14 libclang-rt-14-dev
 )
 

@@ -95,6 +95,15 @@ TEST_F(ReplyRules, OnlyTheEotReadLetsEventsRunOnASerialLine)
     EXPECT_EQ(context.state.BusCode, 1);
 }
 
+TEST_F(ReplyRules, AReadThatMayNotWaitStillTakesWhatHasArrived)
+{
+    clock.advanceOnEveryReading(1e-6);
+    device.deliverAt(clock.now(), "ok\x04");
+    QString reply;
+    EXPECT_EQ(link->ReadDeviceEot(reply, 0, false), 3);
+    EXPECT_EQ(reply, "ok\x04");
+}
+
 TEST_F(ReplyRules, TcpReadCompletesAtLf)
 {
     start(2, "127.0.0.1", 5025);

@@ -10,20 +10,28 @@ namespace dalto::testing {
 
 class FakeClock final : public Clock {
 public:
-    double now() const override { return now_; }
+    double now() const override
+    {
+        now_ += readingStep_;
+        return now_;
+    }
     // Advances by maxWaitMs (at least stepMs) and lets Qt events run.
     void pump(int maxWaitMs = 0) override;
     void delay(int ms) override { advance(ms / 1000.0); }
 
     void advance(double seconds);
     void setStepMs(int ms) { stepMs_ = ms; }
+    // Every reading of now() moves time on by seconds, as a real clock does between
+    // two readings.
+    void advanceOnEveryReading(double seconds) { readingStep_ = seconds; }
     int pumps() const { return pumps_; }
     // Called after every advance with the new time: lets a scripted peer deliver
     // data at chosen moments.
     void onAdvance(std::function<void(double)> callback) { onAdvance_ = std::move(callback); }
 
 private:
-    double now_ = 1000.0;
+    mutable double now_ = 1000.0;
+    double readingStep_ = 0;
     int stepMs_ = 10;
     int pumps_ = 0;
     std::function<void(double)> onAdvance_;

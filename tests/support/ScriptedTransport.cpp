@@ -187,6 +187,8 @@ void ScriptedTransport::write(Channel channel, const QByteArray& bytes)
         deliverAt(clock_.now() + queued_.front().afterSeconds, queued_.front().bytes);
         queued_.pop_front();
     }
+    if (onWrite_)
+        onWrite_(bytes);
 }
 
 qint64 ScriptedTransport::bytesArrived() const

@@ -19,6 +19,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -60,6 +61,10 @@ public:
     void reply(const QByteArray& bytes, double afterSeconds = 0, AnswersTo trigger = AnswersTo::CommandLine);
     // Bytes that arrive at an absolute clock time (now or earlier: already waiting).
     void deliverAt(double time, const QByteArray& bytes);
+
+    // Called with every write after it was recorded: lets a scripted peer answer
+    // what it reads (for example a boot loader that parses packets).
+    void onWrite(std::function<void(const QByteArray&)> peer) { onWrite_ = std::move(peer); }
 
     // The socket connects this long after connectToHost (default at once).
     void connectAfter(double seconds) { connectDelay_ = seconds; }
@@ -117,6 +122,7 @@ private:
     std::optional<LinkFault> openFault_;
     std::optional<LinkFault> writeFault_;
     std::optional<LinkFault> readFault_;
+    std::function<void(const QByteArray&)> onWrite_;
 };
 
 } // namespace dalto::testing
