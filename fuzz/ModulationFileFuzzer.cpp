@@ -2,15 +2,11 @@
 // Input: the file. Whatever the file holds, only a valid selection and rows whose
 // two values are numbers reach the device.
 
-#include "FakeClock.h"
 #include "FuzzInput.h"
-#include "ScriptedPrompts.h"
-#include "ScriptedTransport.h"
-#include "link/DeviceLink.h"
+#include "ScriptedLink.h"
 #include "protocol/CommandVocabulary.h"
 #include "protocol/ModulationTableFile.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 using namespace dalto;
@@ -40,35 +36,19 @@ void checkSent(const QStringList& lines, bool loaded, const QString& selectionCo
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    ensureApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
-    testing::FakeClock clock;
-    testing::ScriptedPrompts prompts;
-    AppContext context(clock, prompts, Paths(QDir::tempPath(), QString(), QDir::tempPath()));
-    context.onEndProgram = [] {};
-    BuildCommandLists(context.state);
-    testing::ScriptedTransport device(clock);
-    DeviceLink link(context, device.backends());
-    context.state.BusCode = 2;
-    context.state.DeviceAddress = QStringLiteral("127.0.0.1");
-    context.state.DevicePort = 5025;
-    if (!link.InitComm())
-        fail("scripted link opens", QString());
-    qsizetype mark = device.written().size();
+    ScriptedLink scripted;
+    BuildCommandLists(scripted.context.state);
+    qsizetype mark = scripted.device.written().size();
     // Every command line gets an answer, so the link stays on the wire throughout.
     for (int i = 0; i < 2 * ModulationTableLength + 2; ++i)
-        device.reply("1(0,1)\r\n");
+        scripted.device.reply("1(0,1)\r\n");
 
-    prompts.files.push_back(scratchFile(file));
+    scripted.prompts.files.push_back(scratchFile(file));
     ModulationTable table;
-    const bool loaded = LoadModulationTable(link, table, {});
-    checkSent(device.linesSince(mark), loaded, context.state.ScpiCommands.value(35), text(file));
+    const bool loaded = LoadModulationTable(scripted.link, table, {});
+    checkSent(scripted.device.linesSince(mark), loaded, scripted.context.state.ScpiCommands.value(35), text(file));
     return 0;
 }

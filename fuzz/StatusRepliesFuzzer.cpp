@@ -3,16 +3,11 @@
 // panel decodes it. Input: the replies, NUL-separated, in that order, then the
 // bytes of the stand-in the panel uses when "<>STA" is short.
 
-#include "FakeClock.h"
 #include "FuzzInput.h"
-#include "ScriptedPrompts.h"
-#include "ScriptedTransport.h"
-#include "link/DeviceLink.h"
+#include "ScriptedLink.h"
 #include "panels/front/StatusReply.h"
 #include "protocol/ReplyFields.h"
 #include "protocol/StatusProtocol.h"
-
-#include <QDir>
 
 using namespace dalto;
 using namespace dalto::fuzz;
@@ -27,31 +22,20 @@ QByteArray line(const QByteArray& bytes)
 
 void readThroughLink(FuzzInput& input)
 {
-    testing::FakeClock clock;
-    testing::ScriptedPrompts prompts;
-    AppContext context(clock, prompts, Paths(QDir::tempPath(), QString(), QDir::tempPath()));
-    context.onEndProgram = [] {};
-    testing::ScriptedTransport device(clock);
-    DeviceLink link(context, device.backends());
-    context.state.BusCode = 2;
-    context.state.DeviceAddress = QStringLiteral("127.0.0.1");
-    context.state.DevicePort = 5025;
-    if (!link.InitComm())
-        fail("scripted link opens", QString());
-
+    ScriptedLink scripted;
     const QByteArray scale = input.next();
     const QByteArray all = input.next();
     for (const QByteArray& reply : {scale, all, input.next(), input.next(), input.next()})
-        device.reply(line(reply));
-    QueryDeviceInfo(link);
-    ReadPots(link);
+        scripted.device.reply(line(reply));
+    QueryDeviceInfo(scripted.link);
+    ReadPots(scripted.link);
 
     // A one-line scale reply that decodes to two or more fields sets the ratings
     // from them.
     const auto fields = DecodeHexFields(text(scale));
     if (!scale.contains('\n') && !scale.contains('\r') && fields && fields->size() >= 2) {
-        FUZZ_CHECK(context.state.Ratings[0] == float((*fields)[0] / 1000), text(scale));
-        FUZZ_CHECK(context.state.Ratings[4] == float((*fields)[1] / 1000), text(scale));
+        FUZZ_CHECK(scripted.context.state.Ratings[0] == float((*fields)[0] / 1000), text(scale));
+        FUZZ_CHECK(scripted.context.state.Ratings[4] == float((*fields)[1] / 1000), text(scale));
     }
 }
 
@@ -77,12 +61,6 @@ void readLiveStatus(FuzzInput& input)
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    ensureApplication();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
