@@ -54,6 +54,7 @@ std::unique_ptr<CSimpleIniA> loadIni(const QString& path, QString* error)
     QByteArray bytes;
     if (!readBytes(path, &bytes, error))
         return nullptr;
+    bytes = ParseableProfileText(bytes);
     auto ini = emptyIni();
     if (ini->LoadData(bytes.constData(), size_t(bytes.size())) < 0) {
         if (error)

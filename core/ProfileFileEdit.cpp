@@ -31,29 +31,54 @@ QList<Line> splitLines(const QByteArray& text)
     return lines;
 }
 
+// Names match without regard to the case of ASCII letters, as the reader's do.
 bool sameName(const QByteArray& a, const QByteArray& b)
 {
-    return QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
+    return a.toLower() == b.toLower();
 }
 
-// The section a "[name]" line opens, or a null array for any other line.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArray trimBlanks(const QByteArray& text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && isBlank(text[start]))
+        ++start;
+    while (end > start && isBlank(text[end - 1]))
+        --end;
+    return text.mid(start, end - start);
+}
+
+// A line's text with what would end the reader's line early (a NUL byte, a CR
+// that is not part of the line end) made a blank.
+QByteArray readable(const QByteArray& line)
+{
+    return QByteArray(line).replace('\0', ' ').replace('\r', ' ');
+}
+
+// The section a "[name]" line opens, or a null array for any other line. A
+// header without its "]" opens no section.
 QByteArray sectionOf(const QByteArray& line)
 {
-    const QByteArray trimmed = line.trimmed();
-    if (!trimmed.startsWith('['))
-        return {};
+    const QByteArray trimmed = trimBlanks(readable(line));
     const qsizetype close = trimmed.indexOf(']');
-    return trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
+    if (!trimmed.startsWith('[') || close < 0)
+        return {};
+    return trimBlanks(trimmed.mid(1, close - 1));
 }
 
 // The key a "key=value" line sets, or a null array for comments and lines without "=".
 QByteArray keyOf(const QByteArray& line)
 {
-    const QByteArray trimmed = line.trimmed();
+    const QByteArray trimmed = trimBlanks(readable(line));
     const qsizetype equals = trimmed.indexOf('=');
-    if (equals <= 0 || trimmed.startsWith(';') || trimmed.startsWith('#'))
+    if (equals <= 0 || trimmed.startsWith(';') || trimmed.startsWith('#') || trimmed.startsWith('['))
         return {};
-    return trimmed.left(equals).trimmed();
+    return trimBlanks(trimmed.left(equals));
 }
 
 QByteArray joinLines(const QList<Line>& lines)
@@ -65,6 +90,19 @@ QByteArray joinLines(const QList<Line>& lines)
 }
 
 } // namespace
+
+QByteArray ParseableProfileText(const QByteArray& text)
+{
+    const QByteArray bom = text.startsWith(Utf8Bom) ? Utf8Bom : QByteArray();
+    QByteArray parseable = bom;
+    for (const Line& line : splitLines(text.mid(bom.size()))) {
+        const QByteArray shown = readable(line.text);
+        const QByteArray trimmed = trimBlanks(shown);
+        const bool brokenHeader = trimmed.startsWith('[') && !trimmed.contains(']');
+        parseable += (brokenHeader ? ';' + shown : shown) + '\n';
+    }
+    return parseable;
+}
 
 QByteArray withProfileValue(const QByteArray& text, const QByteArray& section, const QByteArray& key,
                             const QByteArray& value)

@@ -14,4 +14,9 @@ namespace dalto {
 QByteArray withProfileValue(const QByteArray& text, const QByteArray& section, const QByteArray& key,
                             const QByteArray& value);
 
+// text as the reader must parse it to see the lines the edit sees: a NUL byte or a
+// CR inside a line is a blank, a header without its "]" is a comment, and every
+// line ends in LF.
+QByteArray ParseableProfileText(const QByteArray& text);
+
 } // namespace dalto

@@ -11,6 +11,7 @@ DALTO_PACKAGES=(
   desktop-file-utils appstream man-db dpkg-dev file
   srecord binutils
   libcli11-dev libedit-dev
+  clang-14 libclang-rt-14-dev
 )
 
 ensure_packages() {

@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "TestFiles.h"
 #include "core/ProfileFile.h"
 
@@ -160,4 +161,26 @@ TEST_F(ProfileFileTest, HandWrittenFileKeepsItsShapeAndQuotedValuesLoseTheirQuot
                               "; last edited by hand\r\n"
                               "[Serial_Ports]\r\n"
                               "Port1=/dev/ttyUSB0\r\n");
+}
+
+TEST_F(ProfileFileTest, AWrittenValueReadsBackInADamagedFile)
+{
+    struct Case {
+        const char* what;
+        QByteArray text;
+        const char* section;
+        const char* key;
+    };
+    const Case cases[] = {
+        {"a NUL byte before the end", QByteArray("[A]\nx\0 1\n", 9), "B", "y"},
+        {"a line holding only [", "[A]\nk=1\n[\n", "B", "y"},
+        {"a header without its ]", "[A]\nk=1\n[broken\n", "broken", "y"},
+        {"a CR inside a line", "[S]\nx\r[T]\nk=1\n", "S", "k"},
+        {"a name equal only by Unicode case folding", "[\xC5\xBF]\nk=1\n", "S", "k"},
+    };
+    for (const Case& c : cases) {
+        writeText(path, c.text);
+        ASSERT_TRUE(file.writeString(c.section, c.key, "written")) << c.what;
+        EXPECT_EQ(file.readString(c.section, c.key), "written") << c.what;
+    }
 }
