@@ -19,14 +19,20 @@ LinePacer::LinePacer(int bitsPerSecond, Deliver deliver, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, &LinePacer::release);
 }
 
+void LinePacer::received(qsizetype byteCount)
+{
+    inputDoneNs_ = std::max(inputDoneNs_, clock_.nsecsElapsed()) + byteCount * nsPerByte_;
+}
+
 void LinePacer::pass(const QByteArray& bytes)
 {
     if (nsPerByte_ == 0) {
         deliver_(bytes);
         return;
     }
-    lineFreeNs_ = std::max(lineFreeNs_, clock_.nsecsElapsed()) + bytes.size() * nsPerByte_;
-    queue_.push_back({lineFreeNs_, bytes});
+    const qint64 start = std::max({outputFreeNs_, inputDoneNs_, clock_.nsecsElapsed()});
+    outputFreeNs_ = start + bytes.size() * nsPerByte_;
+    queue_.push_back({outputFreeNs_, bytes});
     if (!timer_.isActive())
         schedule();
 }

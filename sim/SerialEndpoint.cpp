@@ -13,8 +13,7 @@ SerialEndpoint::SerialEndpoint(CommandProcessor& processor, TrafficLog& log, Dev
               {[this](const QByteArray& bytes) { send(bytes); }, [this] { return port_.bytesToWrite(); },
                [this](int ms) { closeLine(ms); }})
     , boot_(device, log, responder_.channel(), options.boot)
-    , input_(options.lineRate, [this](const QByteArray& bytes) { handleInput(bytes); })
-    , output_(options.lineRate, [this](const QByteArray& bytes) { write(bytes); })
+    , pacer_(options.lineRate, [this](const QByteArray& bytes) { write(bytes); })
 {
     if (options.rs485)
         node_.emplace(interfaces_.serialAddress());
@@ -51,7 +50,9 @@ QString SerialEndpoint::description() const
 
 void SerialEndpoint::readPort()
 {
-    input_.pass(port_.readAll());
+    const QByteArray bytes = port_.readAll();
+    pacer_.received(bytes.size());
+    handleInput(bytes);
 }
 
 void SerialEndpoint::handleInput(const QByteArray& bytes)
@@ -109,7 +110,7 @@ void SerialEndpoint::respond(const QByteArray& line)
 
 void SerialEndpoint::send(const QByteArray& bytes)
 {
-    output_.pass(bytes);
+    pacer_.pass(bytes);
 }
 
 void SerialEndpoint::write(const QByteArray& bytes)

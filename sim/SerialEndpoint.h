@@ -59,8 +59,7 @@ private:
     LineResponder responder_;
     FaultInjector faults_;
     BootSession boot_;
-    LinePacer input_;
-    LinePacer output_;
+    LinePacer pacer_;
 };
 
 } // namespace dalto::sim
