@@ -1,16 +1,11 @@
 // The KD panel against the real simulator over TCP: the program's own start-up
 // opens it, it polls, START lights POWER, and a knob change moves the measured
 // voltage through the simulator's load.
-#include "ScriptedPrompts.h"
-#include "SimProcess.h"
-#include "SimulatorSettings.h"
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "panels/front/frmKD.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <dialix/tavKnob.h>
 #include <gtest/gtest.h>
@@ -21,18 +16,12 @@ using namespace dalto::testing;
 
 TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
 {
-    SimProcess sim({"--load-ohms", "10"});
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    QTemporaryDir dir;
-    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port());
-    ASSERT_FALSE(ini.isEmpty());
-
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
-    registerProgramPanels(app);
-    app.start();
-    auto* panel = qobject_cast<frmKD*>(app.currentPanel());
+    ProgramOnSimulator program({"--load-ohms", "10"});
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    Application& app = program.app();
+    SteadyClock& clock = program.clock();
+    ScriptedPrompts& prompts = program.prompts();
+    auto* panel = qobject_cast<frmKD*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->objectName(), "frmKD");
     EXPECT_TRUE(panel->isVisible());

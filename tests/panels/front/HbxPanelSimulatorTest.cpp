@@ -1,16 +1,14 @@
 // The HBX panel against the real simulator of the HBX series over TCP: the
 // program's own start-up opens it, it polls, a set point typed on the keypad and
 // confirmed with ENTER reaches the supply, and ARM then START light ARM and POWER.
-#include "ScriptedPrompts.h"
-#include "SimProcess.h"
-#include "SimulatorSettings.h"
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "link/DeviceLink.h"
 #include "panels/front/frmHBX.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <dialix/tavKnob.h>
@@ -23,19 +21,14 @@ using menu::LampColour;
 
 TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
 {
-    QTemporaryDir dir;
-    const QString log = dir.filePath("sim.log");
-    SimProcess sim({"--model", "HBX", "--load-ohms", "10", "--log", log});
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), QStringLiteral("HBX Series"));
-    ASSERT_FALSE(ini.isEmpty());
-
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
-    registerProgramPanels(app);
-    app.start();
-    auto* panel = qobject_cast<frmHBX*>(app.currentPanel());
+    QTemporaryDir logDir;
+    const QString log = logDir.filePath("sim.log");
+    ProgramOnSimulator program({"--model", "HBX", "--load-ohms", "10", "--log", log}, QStringLiteral("HBX Series"));
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    Application& app = program.app();
+    SteadyClock& clock = program.clock();
+    ScriptedPrompts& prompts = program.prompts();
+    auto* panel = qobject_cast<frmHBX*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isVisible());
 

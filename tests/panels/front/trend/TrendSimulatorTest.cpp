@@ -1,10 +1,6 @@
 // The KD panel polling the real simulator with the trend window open: the
 // window fills from the polls, and its newest point is what the read-outs show.
-#include "ScriptedPrompts.h"
-#include "SimProcess.h"
-#include "SimulatorSettings.h"
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "panels/front/frmKD.h"
 #include "panels/front/trend/TrendWindow.h"
 
@@ -13,7 +9,6 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <dialix/tavKnob.h>
 #include <cmath>
@@ -26,18 +21,12 @@ using namespace dalto::testing;
 TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
 {
     // 6 V into a load ramping between 10 and 4 ohms: the current moves.
-    SimProcess sim({"--load-ohms", "10", "--load-profile", "4,2,10,2"});
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    QTemporaryDir dir;
-    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port());
-    ASSERT_FALSE(ini.isEmpty());
-
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
-    registerProgramPanels(app);
-    app.start();
-    auto* panel = qobject_cast<frmKD*>(app.currentPanel());
+    ProgramOnSimulator program({"--load-ohms", "10", "--load-profile", "4,2,10,2"});
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    Application& app = program.app();
+    SteadyClock& clock = program.clock();
+    ScriptedPrompts& prompts = program.prompts();
+    auto* panel = qobject_cast<frmKD*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     panel->panelMenu.mnuTrend->trigger();
     auto* trend = panel->trendWindow();
