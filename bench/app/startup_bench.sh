@@ -12,13 +12,7 @@ source "$root/scripts/lib/simulator.sh"
 build=${1:-$root/build}
 runs=${RUNS:-7}
 work=$(mktemp -d)
-sim_pid=
-panel_pid=
-cleanup() {
-  stop_processes "$panel_pid" "$sim_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit "$work"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 start_simulator "$work" "$build/bin/dalto-sim" --tcp 127.0.0.1:0 --log "$work/sim.log"

@@ -33,12 +33,7 @@ if [ ! -x "$build/bin/daltoctl" ] || [ ! -x "$build/bin/dalto-sim" ]; then
 fi
 
 work=$(mktemp -d)
-sim_pid=
-cleanup() {
-  stop_processes "$sim_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit "$work"
 
 start_simulator "$work" "$build/bin/dalto-sim" --tcp 127.0.0.1:0
 

@@ -15,13 +15,7 @@ build=${1:-$root/build}
 minutes=${MINUTES:-10}
 sample=${SAMPLE:-5}
 work=$(mktemp -d)
-sim_pid=
-panel_pid=
-cleanup() {
-  stop_processes "$panel_pid" "$sim_pid"
-  [ -n "${KEEP:-}" ] && echo "logs kept in $work" || rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit "$work"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 echo "drop every 100" >"$work/plan.txt"

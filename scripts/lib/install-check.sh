@@ -14,13 +14,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=scripts/lib/simulator.sh
 source "$root/scripts/lib/simulator.sh"
 work=$(mktemp -d)
-sim_pid=
-panel_pid=
-cleanup() {
-  stop_processes "$panel_pid" "$sim_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit "$work"
 trap 'exit 130' INT TERM
 
 fail() {

@@ -1,6 +1,9 @@
 # shellcheck shell=bash
 # Starting dalto-sim from a script and stopping what a script started. Sourced.
 
+sim_pid=
+panel_pid=
+
 # start_simulator DIR COMMAND...
 # Runs COMMAND (dalto-sim with its options, possibly behind env) in the
 # background with its output in DIR/sim.out and DIR/sim.err, and waits up to
@@ -41,4 +44,20 @@ stop_processes() {
       wait "$pid" 2>/dev/null || true
     fi
   done
+}
+
+# clean_up_on_exit DIR
+# When the script ends, stops the simulator and the program (sim_pid and
+# panel_pid, where started) and removes DIR, or keeps it when KEEP is set.
+clean_up_on_exit() {
+  work_to_remove=$1
+  trap clean_up EXIT
+}
+clean_up() {
+  stop_processes "$panel_pid" "$sim_pid"
+  if [ -n "${KEEP:-}" ]; then
+    echo "logs kept in $work_to_remove"
+  else
+    rm -rf "$work_to_remove"
+  fi
 }
