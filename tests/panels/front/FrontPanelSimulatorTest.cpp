@@ -18,9 +18,6 @@ TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
 {
     ProgramOnSimulator program({"--load-ohms", "10"});
     ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
-    Application& app = program.app();
-    SteadyClock& clock = program.clock();
-    ScriptedPrompts& prompts = program.prompts();
     auto* panel = qobject_cast<frmKD*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->objectName(), "frmKD");
@@ -28,7 +25,7 @@ TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
 
     // The panel's own timer polls the simulator.
     for (int i = 0; i < 100 && panel->ModeLamps.find("6")->colour() == menu::LampColour::Off; ++i)
-        clock.pump(20);
+        program.clock().pump(20);
     EXPECT_EQ(panel->ModeLamps.find("6")->colour(), menu::LampColour::Orange);
     EXPECT_EQ(panel->fields().RunState, 3);
 
@@ -51,7 +48,7 @@ TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
     panel->tmrInfo_Timer();
     EXPECT_NEAR(panel->txtVolt->text().toDouble(), 9.5, 0.011);
 
-    EXPECT_EQ(app.state().BusCode, 2) << prompts.messageTexts().join("|").toStdString();
-    EXPECT_TRUE(prompts.messages.empty());
-    app.endProgram();
+    EXPECT_EQ(program.app().state().BusCode, 2) << program.prompts().messageTexts().join("|").toStdString();
+    EXPECT_TRUE(program.prompts().messages.empty());
+    program.app().endProgram();
 }

@@ -25,9 +25,6 @@ TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
     const QString log = logDir.filePath("sim.log");
     ProgramOnSimulator program({"--model", "HBX", "--load-ohms", "10", "--log", log}, QStringLiteral("HBX Series"));
     ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
-    Application& app = program.app();
-    SteadyClock& clock = program.clock();
-    ScriptedPrompts& prompts = program.prompts();
     auto* panel = qobject_cast<frmHBX*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isVisible());
@@ -35,7 +32,7 @@ TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
     // The panel's own timer polls the simulator.
     Lamp* standby = panel->ModeLamps.find("6");
     for (int i = 0; i < 100 && standby->colour() == LampColour::Off; ++i)
-        clock.pump(20);
+        program.clock().pump(20);
     EXPECT_EQ(standby->colour(), LampColour::Orange);
     EXPECT_EQ(panel->txtMEM->text(), "0");
 
@@ -44,8 +41,8 @@ TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
     panel->cmdEnter->click();
     panel->tmrInfo->stop();
     QString volts;
-    app.link().WriteDevice(QStringLiteral("VOLT?"), false);
-    app.link().ReadDevice(volts, 2, false);
+    program.app().link().WriteDevice(QStringLiteral("VOLT?"), false);
+    program.app().link().ReadDevice(volts, 2, false);
     EXPECT_NEAR(volts.toDouble(), 5.5, 1e-6) << volts.toStdString();
     QFile traffic(log);
     ASSERT_TRUE(traffic.open(QIODevice::ReadOnly));
@@ -66,7 +63,7 @@ TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
     EXPECT_EQ(panel->fields().RunState, 5);
     EXPECT_NEAR(panel->txtVolt->text().toDouble(), 5.5, 0.011);
 
-    EXPECT_EQ(app.state().BusCode, 2) << prompts.messageTexts().join("|").toStdString();
-    EXPECT_TRUE(prompts.messages.empty());
-    app.endProgram();
+    EXPECT_EQ(program.app().state().BusCode, 2) << program.prompts().messageTexts().join("|").toStdString();
+    EXPECT_TRUE(program.prompts().messages.empty());
+    program.app().endProgram();
 }

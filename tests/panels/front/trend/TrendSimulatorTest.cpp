@@ -23,9 +23,6 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
     // 6 V into a load ramping between 10 and 4 ohms: the current moves.
     ProgramOnSimulator program({"--load-ohms", "10", "--load-profile", "4,2,10,2"});
     ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
-    Application& app = program.app();
-    SteadyClock& clock = program.clock();
-    ScriptedPrompts& prompts = program.prompts();
     auto* panel = qobject_cast<frmKD*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     panel->panelMenu.mnuTrend->trigger();
@@ -34,7 +31,7 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
 
     const auto pollUntil = [&](std::size_t readings) {
         for (int i = 0; i < 3000 && trend->log().size() < readings; ++i)
-            clock.pump(20);
+            program.clock().pump(20);
         return trend->log().size() >= readings;
     };
     ASSERT_TRUE(pollUntil(2)); // in standby
@@ -57,8 +54,8 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
         const qsizetype point = format.indexOf(QLatin1Char('.'));
         return 0.5 * std::pow(10.0, point < 0 ? 0 : -(format.size() - point - 1)) + 1e-6;
     };
-    EXPECT_NEAR(volts.y(), panel->txtVolt->text().toDouble(), halfDigit(app.state().VoltFormat));
-    EXPECT_NEAR(amps.y(), panel->txtCurr->text().toDouble(), halfDigit(app.state().CurrFormat));
+    EXPECT_NEAR(volts.y(), panel->txtVolt->text().toDouble(), halfDigit(program.app().state().VoltFormat));
+    EXPECT_NEAR(amps.y(), panel->txtCurr->text().toDouble(), halfDigit(program.app().state().CurrFormat));
     EXPECT_NEAR(volts.y(), 6.0, 0.011);
 
     double lowest = 1e9;
@@ -69,6 +66,6 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
     }
     EXPECT_GT(highest - lowest, 0.1) << "the ramping load moves the current";
     EXPECT_EQ(trend->markSeries.at(trend::TrendMark::OutputOn)->count(), 1);
-    EXPECT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join("|").toStdString();
-    app.endProgram();
+    EXPECT_TRUE(program.prompts().messages.empty()) << program.prompts().messageTexts().join("|").toStdString();
+    program.app().endProgram();
 }
