@@ -11,11 +11,8 @@ namespace dalto::ctl {
 int RunInfo(const CtlOptions& options)
 {
     Session session(options.connection);
-    if (const int code = session.open(); code != exitcode::Success)
+    if (const int code = session.openAndRead(QueryDeviceInfo); code != exitcode::Success)
         return code;
-    QueryDeviceInfo(session.link());
-    if (session.failed())
-        return session.exitCode();
     const SharedState& s = session.state();
     const auto volts = [&](float value) { return front::ShowValueText(value, s.VoltFormat) + QStringLiteral(" V"); };
     const auto amperes = [&](float value) { return front::ShowValueText(value, s.CurrFormat) + QStringLiteral(" A"); };

@@ -105,6 +105,14 @@ int Session::open()
     return exitcode::Success;
 }
 
+int Session::openAndRead(void (*read)(DeviceLink&))
+{
+    if (const int code = open(); code != exitcode::Success)
+        return code;
+    read(*link_);
+    return exitCode();
+}
+
 std::optional<QString> Session::query(const QString& command)
 {
     if (!send(command))

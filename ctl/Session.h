@@ -27,6 +27,10 @@ public:
     int configure();
     // configure(), then opens the bus. An exit code other than Success when that failed.
     int open();
+    // open(), then read over the link what the command needs from the supply first
+    // (ReadScale: the ratings, which bound set points and choose the formats of
+    // values). An exit code other than Success when either failed.
+    int openAndRead(void (*read)(DeviceLink&));
 
     // Sends command and reads its reply without the line end; nothing once the
     // device has failed.

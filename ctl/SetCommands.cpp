@@ -11,12 +11,9 @@ namespace dalto::ctl {
 int RunSet(const CtlOptions& options)
 {
     Session session(options.connection);
-    if (const int code = session.open(); code != exitcode::Success)
-        return code;
     // The ratings bound the value and choose the format it is written in.
-    ReadScale(session.link());
-    if (session.failed())
-        return session.exitCode();
+    if (const int code = session.openAndRead(ReadScale); code != exitcode::Success)
+        return code;
     const SetPointCommand set = MakeSetPointCommand(QString::fromStdString(options.what),
                                                     QString::fromStdString(options.value), session.state());
     if (set.command.isEmpty()) {

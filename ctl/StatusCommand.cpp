@@ -55,12 +55,9 @@ int watch(Session& session, double period, std::optional<int> count, bool json)
 int RunStatus(const CtlOptions& options)
 {
     Session session(options.connection);
-    if (const int code = session.open(); code != exitcode::Success)
-        return code;
     // The ratings choose the display formats of the read-outs.
-    ReadScale(session.link());
-    if (session.failed())
-        return session.exitCode();
+    if (const int code = session.openAndRead(ReadScale); code != exitcode::Success)
+        return code;
     if (options.watchSeconds || options.count)
         return watch(session, options.watchSeconds.value_or(DefaultWatchSeconds), options.count, options.json);
     const std::optional<StatusReport> report = takeReading(session);

@@ -10,6 +10,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=scripts/lib/simulator.sh
+source "$root/scripts/lib/simulator.sh"
 build=${1:-$root/build-release}
 count=${COUNT:-20000}
 runs=${RUNS:-5}
@@ -31,23 +33,9 @@ if [ ! -x "$build/bin/daltoctl" ] || [ ! -x "$build/bin/dalto-sim" ]; then
 fi
 
 work=$(mktemp -d)
-sim_pid=
-cleanup() {
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit "$work"
 
-"$build/bin/dalto-sim" --tcp 127.0.0.1:0 >"$work/sim.out" 2>&1 &
-sim_pid=$!
-port=
-for _ in $(seq 100); do
-  port=$(sed -n 's/.*tcp 127\.0\.0\.1:\([0-9][0-9]*\).*/\1/p' "$work/sim.out")
-  [ -n "$port" ] && break
-  sleep 0.05
-done
-[ -n "$port" ] || { echo "dalto-sim did not start" >&2; exit 1; }
+start_simulator "$work" "$build/bin/dalto-sim" --tcp 127.0.0.1:0
 
 cat >"$work/pyvisa_loop.py" <<'PY'
 import sys, time
@@ -64,14 +52,14 @@ print('%.1f' % (count / (time.perf_counter() - start)))
 PY
 
 daltoctl_rate() {
-  "$build/bin/daltoctl" --bus tcp --address 127.0.0.1 --port "$port" bench --count "$count" |
+  "$build/bin/daltoctl" --bus tcp --address 127.0.0.1 --port "$sim_port" bench --count "$count" |
     sed -n 's/.*: \([0-9.]*\) queries per second/\1/p'
 }
 lxi_rate() {
-  lxi benchmark -a 127.0.0.1 -p "$port" -r -c "$count" | sed -n 's/.*Result: \([0-9.]*\) requests.*/\1/p'
+  lxi benchmark -a 127.0.0.1 -p "$sim_port" -r -c "$count" | sed -n 's/.*Result: \([0-9.]*\) requests.*/\1/p'
 }
 pyvisa_rate() {
-  /usr/bin/python3 "$work/pyvisa_loop.py" "$port" "$count"
+  /usr/bin/python3 "$work/pyvisa_loop.py" "$sim_port" "$count"
 }
 
 declare -A rates

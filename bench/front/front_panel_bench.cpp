@@ -28,7 +28,7 @@ double ProcessCpuSeconds()
 
 // dalto-sim of one series ("KD", "HBX") beside this program, and the program
 // started against it with that series' panel shown.
-class PanelOnSimulator : public bench::ProgramOnSimulator {
+class PanelOnSimulator : public testing::ProgramOnSimulator {
 public:
     explicit PanelOnSimulator(const QString& model)
         : ProgramOnSimulator({QStringLiteral("--model"), model}, model + QStringLiteral(" Series"),

@@ -19,7 +19,7 @@ namespace {
 using namespace dalto;
 
 // dalto-sim and the program started on the Modulation panel against it.
-class ModulationOnSimulator : public bench::ProgramOnSimulator {
+class ModulationOnSimulator : public testing::ProgramOnSimulator {
 public:
     ModulationOnSimulator() : ProgramOnSimulator({}, QStringLiteral("KD Series"), QStringLiteral("Modulation Panel")) {}
     frmModulation* panel() const { return qobject_cast<frmModulation*>(currentPanel()); }

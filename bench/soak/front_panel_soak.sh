@@ -9,35 +9,20 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=scripts/lib/simulator.sh
+source "$root/scripts/lib/simulator.sh"
 build=${1:-$root/build}
 minutes=${MINUTES:-10}
 sample=${SAMPLE:-5}
 work=$(mktemp -d)
-sim_pid=
-panel_pid=
-cleanup() {
-  [ -n "$panel_pid" ] && kill "$panel_pid" 2>/dev/null || true
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  [ -n "${KEEP:-}" ] && echo "logs kept in $work" || rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit "$work"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 echo "drop every 100" >"$work/plan.txt"
-"$build/bin/dalto-sim" --tcp 127.0.0.1:0 --fault-plan "$work/plan.txt" --log "$work/sim.log" \
-  >"$work/sim.out" 2>&1 &
-sim_pid=$!
-port=
-for _ in $(seq 100); do
-  port=$(sed -n 's/.*tcp 127\.0\.0\.1:\([0-9][0-9]*\).*/\1/p' "$work/sim.out")
-  [ -n "$port" ] && break
-  sleep 0.05
-done
-[ -n "$port" ] || { echo "dalto-sim did not start" >&2; exit 1; }
+start_simulator "$work" "$build/bin/dalto-sim" --tcp 127.0.0.1:0 --fault-plan "$work/plan.txt" --log "$work/sim.log"
 
 sed -e 's/^Start-Up=.*/Start-Up=Virtual Panel/' -e 's/^Type=.*/Type=KD Series/' -e 's/^Comm=.*/Comm=TCP\/IP/' \
-    -e 's/^Address=.*/Address=127.0.0.1/' -e "s/^Port=.*/Port=$port/" \
+    -e 's/^Address=.*/Address=127.0.0.1/' -e "s/^Port=.*/Port=$sim_port/" \
     "$root/resources/Dalto_Panel.ini" >"$work/Dalto_Panel.ini"
 
 cd "$work"

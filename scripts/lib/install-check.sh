@@ -11,20 +11,10 @@ set -euo pipefail
 
 prefix=$(cd "${1:?usage: install-check.sh PREFIX}" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=scripts/lib/simulator.sh
+source "$root/scripts/lib/simulator.sh"
 work=$(mktemp -d)
-sim_pid=
-panel_pid=
-cleanup() {
-  local pid
-  for pid in "$panel_pid" "$sim_pid"; do
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-      kill "$pid" 2>/dev/null || true
-      wait "$pid" 2>/dev/null || true
-    fi
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit "$work"
 trap 'exit 130' INT TERM
 
 fail() {
@@ -62,17 +52,14 @@ version=$("${as_user[@]}" "$prefix/bin/dalto-panel" --version 2>&1) || fail "dal
 echo "$version"
 
 echo "-- installed dalto-panel against the installed dalto-sim"
-"${as_user[@]}" "$prefix/bin/dalto-sim" --tcp 127.0.0.1:0 --log "$work/sim.log" >"$work/sim.out" 2>&1 &
-sim_pid=$!
-sim_port() { port=$(sed -n 's/.*tcp 127\.0\.0\.1:\([0-9][0-9]*\).*/\1/p' "$work/sim.out" 2>/dev/null); [ -n "$port" ]; }
-wait_for "dalto-sim ready line" "$sim_pid" sim_port
+start_simulator "$work" "${as_user[@]}" "$prefix/bin/dalto-sim" --tcp 127.0.0.1:0 --log "$work/sim.log"
 
 # The user's own settings point at the simulator; the program finds them only
 # when it takes its program folder from the installed tree.
 shipped=$prefix/share/dalto-panel/Dalto_Panel.ini
 shipped_sum=$(sha256sum <"$shipped")
 sed -e 's/^Start-Up=.*/Start-Up=Register Panel/' -e 's/^Comm=.*/Comm=TCP\/IP/' \
-    -e 's/^Address=.*/Address=127.0.0.1/' -e "s/^Port=.*/Port=$port/" \
+    -e 's/^Address=.*/Address=127.0.0.1/' -e "s/^Port=.*/Port=$sim_port/" \
     "$shipped" >"$work/home/.config/dalto-panel/Dalto_Panel.ini"
 
 "${as_user[@]}" "$prefix/bin/dalto-panel" >"$work/panel.out" 2>&1 &
@@ -80,7 +67,7 @@ panel_pid=$!
 # The Register panel announces itself to the supply when it opens.
 panel_opened() { grep -q '<>CHG 0,-1,0' "$work/sim.log" 2>/dev/null; }
 wait_for "the Register panel's notice in the simulator's log" "$panel_pid" panel_opened
-echo "dalto-panel opened the Register panel on dalto-sim at 127.0.0.1:$port"
+echo "dalto-panel opened the Register panel on dalto-sim at 127.0.0.1:$sim_port"
 [ "$(sha256sum <"$shipped")" = "$shipped_sum" ] || fail "the run changed the shipped $shipped"
 
 echo "-- menu entry, AppStream file, manual pages"

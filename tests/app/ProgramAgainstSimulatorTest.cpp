@@ -2,13 +2,8 @@
 // panel setting and reading a value, the Register panel reading a register, the
 // Calibration panel unlocking the pots and stepping one.
 
-#include "ScriptedPrompts.h"
-#include "SimProcess.h"
-#include "SimulatorSettings.h"
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "app/TranscriptBox.h"
-#include "core/Clock.h"
 #include "panels/tools/frmCalibration.h"
 #include "panels/tools/frmCommand.h"
 #include "panels/tools/frmRegisters.h"
@@ -20,7 +15,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace dalto;
@@ -29,16 +23,10 @@ using namespace dalto::testing;
 
 TEST(ProgramAgainstSimulatorTest, CommandAndRegisterPanelsTalkToTheSimulator)
 {
-    SimProcess sim;
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    QTemporaryDir dir;
-    const QString config = WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), "KD Series", "Command Panel");
-
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), config, dir.path()));
-    registerProgramPanels(app);
-    app.start();
+    ProgramOnSimulator program({}, "KD Series", "Command Panel");
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    Application& app = program.app();
+    ScriptedPrompts& prompts = program.prompts();
     ASSERT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join('\n').toStdString();
     ASSERT_EQ(app.state().BusCode, 2);
     EXPECT_EQ(app.state().Ratings[0], 15.0f) << "ratings of the simulated 15 V supply";
@@ -68,16 +56,11 @@ TEST(ProgramAgainstSimulatorTest, CommandAndRegisterPanelsTalkToTheSimulator)
 
 TEST(ProgramAgainstSimulatorTest, CalibrationPanelUnlocksStepsAPotAndReadsItBack)
 {
-    SimProcess sim;
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    QTemporaryDir dir;
-    const QString config = WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), "KD Series", "Calibration Panel");
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), config, dir.path()));
-    registerProgramPanels(app);
-    app.start();
-    auto* panel = qobject_cast<frmCalibration*>(app.currentPanel());
+    ProgramOnSimulator program({}, "KD Series", "Calibration Panel");
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    Application& app = program.app();
+    ScriptedPrompts& prompts = program.prompts();
+    auto* panel = qobject_cast<frmCalibration*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
 
     panel->txtSCPI.at(29)->setText("7351");

@@ -1,12 +1,9 @@
 // dalto-sim's boot loader on a pseudo-terminal pair, as the program's
 // firmware loader meets it.
 #include "BootPacket.h"
-#include "SimClient.h"
-#include "support/PtyPair.h"
-#include "support/SimProcess.h"
+#include "SimOverSerial.h"
 
 #include <QFile>
-#include <QSerialPort>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
@@ -15,8 +12,8 @@
 using dalto::testing::BootPacket;
 using dalto::testing::EraseBody;
 using dalto::testing::ProgramBody;
-using dalto::testing::PtyPair;
 using dalto::testing::SimClient;
+using dalto::testing::SimOverSerial;
 using dalto::testing::SimProcess;
 using ::testing::HasSubstr;
 
@@ -25,28 +22,13 @@ namespace {
 const QByteArray Ack = QByteArrayLiteral("ACK\x04");
 const QByteArray Refused = QByteArrayLiteral("N\x04");
 
-class BootLoaderOverSerial : public ::testing::Test {
+class BootLoaderOverSerial : public SimOverSerial {
 protected:
-    void start(const QStringList& arguments)
-    {
-        ASSERT_TRUE(pty.isReady()) << pty.errorText().toStdString();
-        sim = std::make_unique<SimProcess>(QStringList {"--serial", pty.second()} + arguments);
-        ASSERT_TRUE(sim->isReady()) << sim->errorText().toStdString();
-        port.setPortName(pty.first());
-        ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
-        port.setBaudRate(19200);
-    }
-
     QByteArray exchange(const QByteArray& body)
     {
         client.write(BootPacket(body));
         return client.readUntil('\x04');
     }
-
-    PtyPair pty;
-    std::unique_ptr<SimProcess> sim;
-    QSerialPort port;
-    SimClient client {port};
 };
 
 } // namespace

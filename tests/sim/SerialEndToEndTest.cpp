@@ -1,37 +1,11 @@
 // dalto-sim on a pseudo-terminal pair, as an RS-232 device and as an RS-485 node.
-#include "SimClient.h"
-#include "support/PtyPair.h"
-#include "support/SimProcess.h"
+#include "SimOverSerial.h"
 
-#include <QSerialPort>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
 
-using dalto::testing::PtyPair;
 using dalto::testing::SimClient;
-using dalto::testing::SimProcess;
-
-namespace {
-
-class SimOverSerial : public ::testing::Test {
-protected:
-    void start(const QStringList& arguments)
-    {
-        ASSERT_TRUE(pty.isReady()) << pty.errorText().toStdString();
-        sim = std::make_unique<SimProcess>(QStringList {"--serial", pty.second()} + arguments);
-        ASSERT_TRUE(sim->isReady()) << sim->errorText().toStdString();
-        port.setPortName(pty.first());
-        ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
-        port.setBaudRate(19200);
-    }
-
-    PtyPair pty;
-    std::unique_ptr<SimProcess> sim;
-    QSerialPort port;
-    SimClient client {port};
-};
-
-} // namespace
+using dalto::testing::SimOverSerial;
 
 TEST_F(SimOverSerial, AnswersEveryLineAsAnRs232Device)
 {

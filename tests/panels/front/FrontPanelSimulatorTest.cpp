@@ -1,16 +1,11 @@
 // The KD panel against the real simulator over TCP: the program's own start-up
 // opens it, it polls, START lights POWER, and a knob change moves the measured
 // voltage through the simulator's load.
-#include "ScriptedPrompts.h"
-#include "SimProcess.h"
-#include "SimulatorSettings.h"
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "panels/front/frmKD.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <dialix/tavKnob.h>
 #include <gtest/gtest.h>
@@ -21,25 +16,16 @@ using namespace dalto::testing;
 
 TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
 {
-    SimProcess sim({"--load-ohms", "10"});
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    QTemporaryDir dir;
-    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port());
-    ASSERT_FALSE(ini.isEmpty());
-
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
-    registerProgramPanels(app);
-    app.start();
-    auto* panel = qobject_cast<frmKD*>(app.currentPanel());
+    ProgramOnSimulator program({"--load-ohms", "10"});
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    auto* panel = qobject_cast<frmKD*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->objectName(), "frmKD");
     EXPECT_TRUE(panel->isVisible());
 
     // The panel's own timer polls the simulator.
     for (int i = 0; i < 100 && panel->ModeLamps.find("6")->colour() == menu::LampColour::Off; ++i)
-        clock.pump(20);
+        program.clock().pump(20);
     EXPECT_EQ(panel->ModeLamps.find("6")->colour(), menu::LampColour::Orange);
     EXPECT_EQ(panel->fields().RunState, 3);
 
@@ -62,7 +48,7 @@ TEST(FrontPanelSimulator, OpensPollsStartsAndFollowsTheKnobThroughTheLoad)
     panel->tmrInfo_Timer();
     EXPECT_NEAR(panel->txtVolt->text().toDouble(), 9.5, 0.011);
 
-    EXPECT_EQ(app.state().BusCode, 2) << prompts.messageTexts().join("|").toStdString();
-    EXPECT_TRUE(prompts.messages.empty());
-    app.endProgram();
+    EXPECT_EQ(program.app().state().BusCode, 2) << program.prompts().messageTexts().join("|").toStdString();
+    EXPECT_TRUE(program.prompts().messages.empty());
+    program.app().endProgram();
 }

@@ -1,16 +1,14 @@
 // The HBX panel against the real simulator of the HBX series over TCP: the
 // program's own start-up opens it, it polls, a set point typed on the keypad and
 // confirmed with ENTER reaches the supply, and ARM then START light ARM and POWER.
-#include "ScriptedPrompts.h"
-#include "SimProcess.h"
-#include "SimulatorSettings.h"
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "link/DeviceLink.h"
 #include "panels/front/frmHBX.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <dialix/tavKnob.h>
@@ -23,26 +21,18 @@ using menu::LampColour;
 
 TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
 {
-    QTemporaryDir dir;
-    const QString log = dir.filePath("sim.log");
-    SimProcess sim({"--model", "HBX", "--load-ohms", "10", "--log", log});
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port(), QStringLiteral("HBX Series"));
-    ASSERT_FALSE(ini.isEmpty());
-
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
-    registerProgramPanels(app);
-    app.start();
-    auto* panel = qobject_cast<frmHBX*>(app.currentPanel());
+    QTemporaryDir logDir;
+    const QString log = logDir.filePath("sim.log");
+    ProgramOnSimulator program({"--model", "HBX", "--load-ohms", "10", "--log", log}, QStringLiteral("HBX Series"));
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    auto* panel = qobject_cast<frmHBX*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isVisible());
 
     // The panel's own timer polls the simulator.
     Lamp* standby = panel->ModeLamps.find("6");
     for (int i = 0; i < 100 && standby->colour() == LampColour::Off; ++i)
-        clock.pump(20);
+        program.clock().pump(20);
     EXPECT_EQ(standby->colour(), LampColour::Orange);
     EXPECT_EQ(panel->txtMEM->text(), "0");
 
@@ -51,8 +41,8 @@ TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
     panel->cmdEnter->click();
     panel->tmrInfo->stop();
     QString volts;
-    app.link().WriteDevice(QStringLiteral("VOLT?"), false);
-    app.link().ReadDevice(volts, 2, false);
+    program.app().link().WriteDevice(QStringLiteral("VOLT?"), false);
+    program.app().link().ReadDevice(volts, 2, false);
     EXPECT_NEAR(volts.toDouble(), 5.5, 1e-6) << volts.toStdString();
     QFile traffic(log);
     ASSERT_TRUE(traffic.open(QIODevice::ReadOnly));
@@ -73,7 +63,7 @@ TEST(HbxPanelSimulator, OpensPollsTakesATypedSetPointAndArmsAndStarts)
     EXPECT_EQ(panel->fields().RunState, 5);
     EXPECT_NEAR(panel->txtVolt->text().toDouble(), 5.5, 0.011);
 
-    EXPECT_EQ(app.state().BusCode, 2) << prompts.messageTexts().join("|").toStdString();
-    EXPECT_TRUE(prompts.messages.empty());
-    app.endProgram();
+    EXPECT_EQ(program.app().state().BusCode, 2) << program.prompts().messageTexts().join("|").toStdString();
+    EXPECT_TRUE(program.prompts().messages.empty());
+    program.app().endProgram();
 }

@@ -1,10 +1,6 @@
 // The KD panel polling the real simulator with the trend window open: the
 // window fills from the polls, and its newest point is what the read-outs show.
-#include "ScriptedPrompts.h"
-#include "SimProcess.h"
-#include "SimulatorSettings.h"
-#include "app/Application.h"
-#include "app/PanelCatalog.h"
+#include "ProgramOnSimulator.h"
 #include "panels/front/frmKD.h"
 #include "panels/front/trend/TrendWindow.h"
 
@@ -13,7 +9,6 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <dialix/tavKnob.h>
 #include <cmath>
@@ -26,18 +21,9 @@ using namespace dalto::testing;
 TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
 {
     // 6 V into a load ramping between 10 and 4 ohms: the current moves.
-    SimProcess sim({"--load-ohms", "10", "--load-profile", "4,2,10,2"});
-    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
-    QTemporaryDir dir;
-    const QString ini = WriteSimulatorSettings(dir.path(), sim.host(), sim.port());
-    ASSERT_FALSE(ini.isEmpty());
-
-    SteadyClock clock;
-    ScriptedPrompts prompts;
-    Application app(clock, prompts, Paths(dir.path(), ini, dir.path()));
-    registerProgramPanels(app);
-    app.start();
-    auto* panel = qobject_cast<frmKD*>(app.currentPanel());
+    ProgramOnSimulator program({"--load-ohms", "10", "--load-profile", "4,2,10,2"});
+    ASSERT_TRUE(program.isStarted()) << program.errorText().toStdString();
+    auto* panel = qobject_cast<frmKD*>(program.currentPanel());
     ASSERT_NE(panel, nullptr);
     panel->panelMenu.mnuTrend->trigger();
     auto* trend = panel->trendWindow();
@@ -45,7 +31,7 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
 
     const auto pollUntil = [&](std::size_t readings) {
         for (int i = 0; i < 3000 && trend->log().size() < readings; ++i)
-            clock.pump(20);
+            program.clock().pump(20);
         return trend->log().size() >= readings;
     };
     ASSERT_TRUE(pollUntil(2)); // in standby
@@ -68,8 +54,8 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
         const qsizetype point = format.indexOf(QLatin1Char('.'));
         return 0.5 * std::pow(10.0, point < 0 ? 0 : -(format.size() - point - 1)) + 1e-6;
     };
-    EXPECT_NEAR(volts.y(), panel->txtVolt->text().toDouble(), halfDigit(app.state().VoltFormat));
-    EXPECT_NEAR(amps.y(), panel->txtCurr->text().toDouble(), halfDigit(app.state().CurrFormat));
+    EXPECT_NEAR(volts.y(), panel->txtVolt->text().toDouble(), halfDigit(program.app().state().VoltFormat));
+    EXPECT_NEAR(amps.y(), panel->txtCurr->text().toDouble(), halfDigit(program.app().state().CurrFormat));
     EXPECT_NEAR(volts.y(), 6.0, 0.011);
 
     double lowest = 1e9;
@@ -80,6 +66,6 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
     }
     EXPECT_GT(highest - lowest, 0.1) << "the ramping load moves the current";
     EXPECT_EQ(trend->markSeries.at(trend::TrendMark::OutputOn)->count(), 1);
-    EXPECT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join("|").toStdString();
-    app.endProgram();
+    EXPECT_TRUE(program.prompts().messages.empty()) << program.prompts().messageTexts().join("|").toStdString();
+    program.app().endProgram();
 }

@@ -4,23 +4,21 @@
 #include "app/PanelCatalog.h"
 #include "app/PanelWindow.h"
 
-namespace dalto::bench {
-
-PromptAnswer UnattendedPrompts::message(const QString&, const QString&, PromptButtons buttons, PromptIcon)
-{
-    return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel ? PromptAnswer::Yes
-                                                                                      : PromptAnswer::Ok;
-}
+namespace dalto::testing {
 
 ProgramOnSimulator::ProgramOnSimulator(const QStringList& simulatorOptions, const QString& type,
                                        const QString& startup)
     : sim_(simulatorOptions)
 {
-    if (!sim_.isReady())
+    if (!sim_.isReady()) {
+        error_ = sim_.errorText();
         return;
-    const QString config = testing::WriteSimulatorSettings(dir_.path(), sim_.host(), sim_.port(), type, startup);
-    if (config.isEmpty())
+    }
+    const QString config = WriteSimulatorSettings(dir_.path(), sim_.host(), sim_.port(), type, startup);
+    if (config.isEmpty()) {
+        error_ = QStringLiteral("cannot write the settings file in ") + dir_.path();
         return;
+    }
     app_ = std::make_unique<Application>(clock_, prompts_, Paths(dir_.path(), config, dir_.path()));
     registerProgramPanels(*app_);
     app_->start();
@@ -29,9 +27,9 @@ ProgramOnSimulator::ProgramOnSimulator(const QStringList& simulatorOptions, cons
 // The program goes before the simulator it talks to.
 ProgramOnSimulator::~ProgramOnSimulator() = default;
 
-QWidget* ProgramOnSimulator::currentPanel() const
+PanelWindow* ProgramOnSimulator::currentPanel() const
 {
     return app_ ? app_->currentPanel() : nullptr;
 }
 
-} // namespace dalto::bench
+} // namespace dalto::testing
