@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=scripts/lib/simulator.sh
 source "$root/scripts/lib/simulator.sh"
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 runs=${RUNS:-7}
 work=$(mktemp -d)
 clean_up_on_exit "$work"

@@ -63,7 +63,7 @@ pyvisa_rate() {
 }
 
 declare -A rates
-for run in $(seq "$runs"); do
+for _ in $(seq "$runs"); do
   for tool in daltoctl lxi pyvisa; do
     rate=$("${tool}_rate")
     [ -n "$rate" ] || { echo "$tool gave no figure" >&2; exit 1; }

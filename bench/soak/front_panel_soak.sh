@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=scripts/lib/simulator.sh
 source "$root/scripts/lib/simulator.sh"
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 minutes=${MINUTES:-10}
 sample=${SAMPLE:-5}
 work=$(mktemp -d)
@@ -57,6 +57,7 @@ echo "run: ${minutes} min, plan: drop every 100th reply"
 echo "polls (<>STA sent): $polls"
 echo "replies dropped: $drops, recovered on the retry: $recovered"
 echo "polls in the last minute: $last_minute"
+echo "time-out boxes shown: $boxes"
 # The first 10 s are the window's start-up; the run's start is the sample after them.
 echo "rss start (at 10 s): $(awk -F, 'NR > 1 && $1 >= 10 {print $2; exit}' rss.csv) KiB, end: $(tail -1 rss.csv | cut -d, -f2) KiB," \
      "max: $(tail -n +2 rss.csv | cut -d, -f2 | sort -n | tail -1) KiB ($(($(wc -l <rss.csv) - 1)) samples)"
