@@ -1,41 +1,15 @@
 #include "StatusReport.h"
 
 #include "panels/front/ReadoutValue.h"
+#include "protocol/StatusBitNames.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <array>
-#include <utility>
 
 namespace dalto::ctl {
 
 namespace {
-
-using BitName = std::pair<int, const char*>;
-
-// The lamps of the front panels: status word bits 3..10 (CV and CC are the
-// control lamps beside the voltage and current read-outs), ARM of the HBX, and
-// the interlock bit the configuration menu shows.
-const std::array<BitName, 9> StatusBits = {{
-    {0, "ARM"}, {2, "INTERLOCK"}, {3, "INT CTL"}, {4, "EXT CTL"}, {6, "STANDBY"},
-    {7, "POWER"}, {8, "CV"}, {9, "REM SEN"}, {10, "CC"},
-}};
-
-const std::array<BitName, 8> FaultBits = {{
-    {0, "OVT"}, {1, "OCT"}, {2, "PHL"}, {3, "PGL"}, {4, "THL"}, {5, "FSE"}, {8, "LOC"}, {9, "REMOTE"},
-}};
-
-template <std::size_t N>
-QStringList setBitNames(int32_t word, const std::array<BitName, N>& names)
-{
-    QStringList set;
-    for (const auto& [bit, name] : names) {
-        if ((uint32_t(word) >> bit) & 1u)
-            set << QString::fromLatin1(name);
-    }
-    return set;
-}
 
 QString namesOrNone(const QStringList& names)
 {
@@ -43,16 +17,6 @@ QString namesOrNone(const QStringList& names)
 }
 
 } // namespace
-
-QStringList StatusBitNames(int32_t statusWord)
-{
-    return setBitNames(statusWord, StatusBits);
-}
-
-QStringList FaultBitNames(int32_t faultWord)
-{
-    return setBitNames(faultWord, FaultBits);
-}
 
 StatusReport MakeStatusReport(const front::StatusReading& reading, const QString& voltFormat,
                               const QString& currFormat, const QString& time)
@@ -62,8 +26,8 @@ StatusReport MakeStatusReport(const front::StatusReading& reading, const QString
             front::ShowValueText(float(reading.current), currFormat),
             reading.statusWord,
             reading.faultWord,
-            StatusBitNames(reading.statusWord),
-            FaultBitNames(reading.faultWord)};
+            statusbits::StateNames(reading.statusWord, reading.faultWord),
+            statusbits::FaultNames(reading.faultWord)};
 }
 
 QString StatusText(const StatusReport& report)

@@ -1,7 +1,8 @@
 #pragma once
 // One "<>STA" reading as daltoctl prints it: the measured output in the supply's
 // display formats and the set bits of the status and fault words by their lamp
-// names, as plain lines, as a CSV row or as one JSON line.
+// names (the state apart from the faults), as plain lines, as a CSV row or as one
+// JSON line.
 
 #include "panels/front/StatusReply.h"
 
@@ -16,16 +17,12 @@ struct StatusReport {
     QString current;   // amperes in the current display format
     int32_t statusWord = 0;
     int32_t faultWord = 0;
-    QStringList status; // names of the set status bits, lowest bit first
-    QStringList faults; // names of the set fault bits, lowest bit first
+    QStringList status; // names of the set bits that tell the state, REMOTE among them
+    QStringList faults; // names of the set fault bits
 };
 
 StatusReport MakeStatusReport(const front::StatusReading& reading, const QString& voltFormat,
                               const QString& currFormat, const QString& time);
-
-// Names of the set bits of each word; bits without a name are left out.
-QStringList StatusBitNames(int32_t statusWord);
-QStringList FaultBitNames(int32_t faultWord);
 
 QString StatusText(const StatusReport& report);
 QString CsvHeader();

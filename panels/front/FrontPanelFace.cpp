@@ -5,6 +5,7 @@
 
 #include "FrontPanelControls.h"
 #include "FrontPanelStyle.h"
+#include "protocol/StatusBitNames.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -40,27 +41,21 @@ void frmKD::buildFace()
     auto* lamps = Plate();
     auto* lampGrid = new QGridLayout(lamps);
     lampGrid->addWidget(Label11, 0, 0);
-    const std::pair<std::map<int, Lamp*>*, std::pair<int, const char*>> configLamps[] = {
-        {&lblStatus, {9, "REM SEN"}},   {&lblStatus, {3, "INT CTL"}},  {&lblStatus, {4, "EXT CTL"}},
-        {&lblDisabled, {0, "ROTARY"}}, {&lblDisabled, {1, "EXT PGM"}},
-    };
     int row = 1;
-    for (const auto& [array, lamp] : configLamps) {
-        const int tag = array == &lblDisabled ? -1 : lamp.first;
-        lampGrid->addWidget(addLamp(*array, lamp.first, QString::fromLatin1(lamp.second), tag), row++, 0);
-    }
-    lampGrid->addWidget(addLamp(lblDisabled, 2, QStringLiteral("REMOTE"), 9), row++, 0);
+    for (const int bit : {9, 3, 4})
+        lampGrid->addWidget(addLamp(lblStatus, bit, statusbits::StatusLampCaption(bit), bit), row++, 0);
+    lampGrid->addWidget(addLamp(lblDisabled, 0, QStringLiteral("ROTARY"), -1), row++, 0);
+    lampGrid->addWidget(addLamp(lblDisabled, 1, QStringLiteral("EXT PGM"), -1), row++, 0);
+    lampGrid->addWidget(addLamp(lblDisabled, 2, statusbits::FaultLampCaption(9), 9), row++, 0);
     lampGrid->addWidget(Label9, 0, 1);
-    lampGrid->addWidget(addLamp(lblStatus, 6, QStringLiteral("STANDBY"), 6), 1, 1);
-    lampGrid->addWidget(addLamp(lblStatus, 7, QStringLiteral("POWER"), 7), 2, 1);
+    lampGrid->addWidget(addLamp(lblStatus, 6, statusbits::StatusLampCaption(6), 6), 1, 1);
+    lampGrid->addWidget(addLamp(lblStatus, 7, statusbits::StatusLampCaption(7), 7), 2, 1);
     alarmLamps_ = new QGridLayout;
     alarmLamps_->addWidget(Label12, 0, 0, 1, 2);
-    const std::pair<int, const char*> faults[] = {{0, "OVT"}, {1, "OCT"}, {2, "PHL"},
-                                                  {3, "PGL"}, {4, "THL"}, {8, "LOC"}};
     int alarm = 0;
-    for (const auto& [index, caption] : faults) {
-        alarmLamps_->addWidget(addLamp(lblErrors, index, QString::fromLatin1(caption), index),
-                               1 + alarm / 2, alarm % 2);
+    for (const int bit : {0, 1, 2, 3, 4, 8}) {
+        alarmLamps_->addWidget(addLamp(lblErrors, bit, statusbits::FaultLampCaption(bit), bit), 1 + alarm / 2,
+                               alarm % 2);
         ++alarm;
     }
     lampGrid->addLayout(alarmLamps_, 0, 2, row, 1);

@@ -10,6 +10,7 @@
 #include "app/WindowRegistry.h"
 #include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"
+#include "protocol/StatusBitNames.h"
 #include "protocol/StatusProtocol.h"
 #include "trend/TrendWindow.h"
 
@@ -199,8 +200,10 @@ void FrontPanelWindow::addReadOuts(QGridLayout& grid)
 {
     Label1 = Caption(QStringLiteral("Label1"), QStringLiteral("DC VOLTAGE"));
     Label2 = Caption(QStringLiteral("Label2"), QStringLiteral("DC CURRENT"));
-    addLamp(lblStatus, 8, QStringLiteral("CTL"), 8)->setAccessibleName(QStringLiteral("Voltage CTL"));
-    addLamp(lblStatus, 10, QStringLiteral("CTL"), 10)->setAccessibleName(QStringLiteral("Current CTL"));
+    for (const int bit : {8, 10}) {
+        Lamp* lamp = addLamp(lblStatus, bit, statusbits::StatusLampCaption(bit), bit);
+        lamp->setAccessibleName(statusbits::StatusBitName(bit));
+    }
     grid.addWidget(Label1, 0, 0);
     grid.addWidget(txtVolt, 1, 0);
     grid.addWidget(lblStatus[8], 1, 1);

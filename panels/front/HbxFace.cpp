@@ -6,6 +6,7 @@
 #include "FrontPanelControls.h"
 #include "FrontPanelStyle.h"
 #include "GroupCaptionFrame.h"
+#include "protocol/StatusBitNames.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -92,18 +93,15 @@ void frmHBX::buildFace()
 
 QWidget* frmHBX::buildLampFrame()
 {
-    lblArm[0] = new Lamp(QStringLiteral("ARM"), 0);
+    lblArm[0] = new Lamp(statusbits::StatusLampCaption(0), 0);
     lblArm[0]->setObjectName(QStringLiteral("lblArm(0)"));
-    addLamp(lblStatus, 6, QStringLiteral("STANDBY"), 6);
-    addLamp(lblStatus, 7, QStringLiteral("POWER"), 7);
-    addLamp(lblStatus, 9, QStringLiteral("REM SEN"), 9);
-    addLamp(lblStatus, 3, QStringLiteral("INT CTL"), 3);
-    addLamp(lblStatus, 4, QStringLiteral("EXT CTL"), 4);
-    addLamp(lblErrors, 8, QStringLiteral("LOC"), 8);
+    for (const int bit : {6, 7, 9, 3, 4})
+        addLamp(lblStatus, bit, statusbits::StatusLampCaption(bit), bit);
+    addLamp(lblErrors, 8, statusbits::FaultLampCaption(8), 8);
     addLamp(lblDisabled, 0, QStringLiteral("ROTARY"), -1);
     addLamp(lblDisabled, 3, QStringLiteral("KEYPAD"), -1);
     addLamp(lblDisabled, 1, QStringLiteral("EXT PGM"), -1);
-    addLamp(lblDisabled, 2, QStringLiteral("REMOTE"), 9);
+    addLamp(lblDisabled, 2, statusbits::FaultLampCaption(9), 9);
 
     fraButtons = new GroupCaptionFrame;
     fraButtons->setObjectName(QStringLiteral("fraButtons"));
@@ -128,11 +126,9 @@ QWidget* frmHBX::buildLampFrame()
 
     // The faults beside the groups, two to a row.
     auto* faults = new QGridLayout;
-    const std::pair<int, const char*> faultLamps[] = {{0, "OVT"}, {1, "OCT"}, {2, "PHL"},
-                                                      {3, "PGL"}, {4, "THL"}, {5, "FSE"}};
     int at = 0;
-    for (const auto& [index, caption] : faultLamps) {
-        faults->addWidget(addLamp(lblErrors, index, QString::fromLatin1(caption), index), at / 2, at % 2);
+    for (const int bit : {0, 1, 2, 3, 4, 5}) {
+        faults->addWidget(addLamp(lblErrors, bit, statusbits::FaultLampCaption(bit), bit), at / 2, at % 2);
         ++at;
     }
     row->addSpacing(CaptionRoom / 2);

@@ -17,7 +17,8 @@ QByteArray Fixed(double value)
 
 QByteArray TrendCsv(const TrendLog& log)
 {
-    QByteArray csv("time,seconds,voltage_V,current_A,status,fault,flags\n");
+    // The words and bit names go by the names daltoctl gives them.
+    QByteArray csv("time,seconds,voltage_V,current_A,status_word,fault_word,flags\n");
     // A fixed offset keeps every stamp in the zone the session started in.
     const QDateTime start = log.startWall().toOffsetFromUtc(log.startWall().offsetFromUtc());
     for (std::size_t i = 0; i < log.size(); ++i) {

@@ -1,27 +1,11 @@
 #include "TrendMarks.h"
 
 #include "panels/front/StatusBits.h"
-
-#include <QStringList>
-#include <array>
+#include "protocol/StatusBitNames.h"
 
 namespace dalto::front::trend {
 
 namespace {
-struct NamedBit {
-    int bit;
-    const char* name;
-};
-
-constexpr std::array StatusNames{
-    NamedBit{0, "ARM"}, NamedBit{2, "ILK"}, NamedBit{3, "INT"}, NamedBit{4, "EXT"}, NamedBit{6, "STBY"},
-    NamedBit{statusbit::OutputOn, "OUT"}, NamedBit{8, "CV"}, NamedBit{9, "RSEN"}, NamedBit{10, "CC"},
-};
-constexpr std::array FaultNames{
-    NamedBit{0, "OVT"}, NamedBit{1, "OCT"}, NamedBit{2, "PHL"}, NamedBit{3, "PGL"}, NamedBit{4, "THL"},
-    NamedBit{5, "FSE"}, NamedBit{7, "ALM"}, NamedBit{8, "LOC"}, NamedBit{faultbit::Remote, "REMOTE"},
-};
-
 constexpr uint32_t Bit(int bit) { return uint32_t(1) << bit; }
 constexpr uint32_t TripBits = Bit(0) | Bit(1);
 // Latched faults other than the trips; REMOTE says who is in control, not a fault.
@@ -50,14 +34,7 @@ std::vector<TrendMark> MarksBetween(int32_t oldStatus, int32_t oldFault, int32_t
 
 QString DecodedFlags(int32_t status, int32_t fault)
 {
-    QStringList names;
-    for (const NamedBit& named : StatusNames)
-        if (uint32_t(status) & Bit(named.bit))
-            names << QLatin1String(named.name);
-    for (const NamedBit& named : FaultNames)
-        if (uint32_t(fault) & Bit(named.bit))
-            names << QLatin1String(named.name);
-    return names.join(QLatin1Char(' '));
+    return (statusbits::StateNames(status, fault) + statusbits::FaultNames(fault)).join(QLatin1Char('|'));
 }
 
 QString MarkName(TrendMark mark)

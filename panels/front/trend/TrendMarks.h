@@ -20,8 +20,8 @@ enum class TrendMark {
 // output on or off, trip, fault. A bit that stays set marks nothing again.
 std::vector<TrendMark> MarksBetween(int32_t oldStatus, int32_t oldFault, int32_t status, int32_t fault);
 
-// The names of the set bits, status word first, separated by blanks:
-// "OUT CV OVT".
+// The names of the set bits, the state first, then the faults, separated by
+// "|" (names hold blanks): "POWER|Voltage CTL|OVT".
 QString DecodedFlags(int32_t status, int32_t fault);
 
 QString MarkName(TrendMark mark);

@@ -55,9 +55,9 @@ TEST(TrendCsv, WritesHeaderStampsValuesWordsAndFlagsWithADotInAnyLocale)
     log.begin(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7), QTimeZone(3600)), 50.0);
     log.append(50.0, 0, 0, Standby, 0);
     log.append(51.25, 12.345f, 100.5f, OutputOnCv, OverVoltage);
-    const QByteArray expected = "time,seconds,voltage_V,current_A,status,fault,flags\n"
-                                "2026-03-04T05:06:07.000+01:00,0.000,0.000,0.000,72,0,INT STBY\n"
-                                "2026-03-04T05:06:08.250+01:00,1.250,12.345,100.500,392,1,INT OUT CV OVT\n";
+    const QByteArray expected = "time,seconds,voltage_V,current_A,status_word,fault_word,flags\n"
+                                "2026-03-04T05:06:07.000+01:00,0.000,0.000,0.000,72,0,INT CTL|STANDBY\n"
+                                "2026-03-04T05:06:08.250+01:00,1.250,12.345,100.500,392,1,INT CTL|POWER|Voltage CTL|OVT\n";
     EXPECT_EQ(TrendCsv(log), expected);
 
     const std::string before = std::setlocale(LC_ALL, nullptr);

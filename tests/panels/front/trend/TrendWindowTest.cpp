@@ -129,7 +129,7 @@ TEST_F(TrendWindowTest, ExportsDataAndPicturesAndReportsAFailedWrite)
 
     QFile csv(dir.filePath("run.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readLine().startsWith("time,seconds,voltage_V,current_A,status,fault,flags"));
+    EXPECT_TRUE(csv.readLine().startsWith("time,seconds,voltage_V,current_A,status_word,fault_word,flags"));
     EXPECT_EQ(csv.readAll().count('\n'), 601);
     QFile png(dir.filePath("plot.png"));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
