@@ -1,9 +1,11 @@
 #include "CommandLine.h"
 
 #include "ExitCodes.h"
+#include "NameSuggestion.h"
 #include "Session.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 
 namespace dalto::ctl {
 
@@ -29,7 +31,7 @@ void addConnectionOptions(CLI::App& app, ConnectionOptions& connection)
 
 void addExchangeCommands(CLI::App& app, CtlOptions& options)
 {
-    auto* query = app.add_subcommand("query", "Send each command and print its reply, one per line");
+    auto* query = app.add_subcommand("query", "Send each command; print the reply of each query, one per line");
     query->add_option("commands", options.commands, "Commands, or - to read them from standard input")
         ->required();
     auto* send = app.add_subcommand("send", "Send each command without reading a reply");
@@ -75,6 +77,36 @@ void addToolCommands(CLI::App& app, CtlOptions& options)
     app.add_subcommand("shell", "Interactive session: each line is sent, a query's reply printed");
 }
 
+// The word where the subcommand belongs: the first argument that is neither an
+// option of daltoctl itself nor the value of one.
+std::optional<std::string> subcommandWord(const CLI::App& app, int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (!argument.starts_with('-'))
+            return argument;
+        const CLI::Option* option = app.get_option_no_throw(argument);
+        if (option && option->get_items_expected_min() > 0 && argument.find('=') == std::string::npos)
+            ++i;
+    }
+    return std::nullopt;
+}
+
+// "unknown subcommand" with the one that was probably meant, when word is not
+// a subcommand; empty when it is one or there is none.
+std::string unknownSubcommand(const CLI::App& app, const std::optional<std::string>& word)
+{
+    std::vector<std::string> names;
+    for (const CLI::App* subcommand : app.get_subcommands([](const CLI::App*) { return true; }))
+        names.push_back(subcommand->get_name());
+    if (!word || std::find(names.begin(), names.end(), *word) != names.end())
+        return {};
+    std::string text = "unknown subcommand '" + *word + "'";
+    if (const std::optional<std::string> meant = ClosestName(*word, names))
+        text += "; did you mean '" + *meant + "'?";
+    return text;
+}
+
 } // namespace
 
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
@@ -94,7 +126,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
     } catch (const CLI::CallForAllHelp& help) {
         return {std::nullopt, app.exit(help)};
     } catch (const CLI::ParseError& error) {
-        std::fprintf(stderr, "daltoctl: %s\nTry 'daltoctl --help'.\n", error.what());
+        const std::string unknown = unknownSubcommand(app, subcommandWord(app, argc, argv));
+        std::fprintf(stderr, "daltoctl: %s\nTry 'daltoctl --help'.\n", unknown.empty() ? error.what() : unknown.c_str());
         return {std::nullopt, exitcode::UsageError};
     }
     options.subcommand = app.get_subcommands().front()->get_name();

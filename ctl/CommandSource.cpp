@@ -2,10 +2,36 @@
 
 #include "protocol/StatusProtocol.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <iostream>
 
 namespace dalto::ctl {
+
+namespace {
+
+// The commands of one line: split at ";" outside quoted strings, which may
+// hold a ";" of their own.
+QStringList scpiUnits(const QString& line)
+{
+    QStringList units(QString{});
+    QChar quote;
+    for (const QChar c : line) {
+        if (quote.isNull() && c == QLatin1Char(';')) {
+            units << QString();
+            continue;
+        }
+        if (c == quote)
+            quote = QChar();
+        else if (quote.isNull() && (c == QLatin1Char('"') || c == QLatin1Char('\'')))
+            quote = c;
+        units.last() += c;
+    }
+    return units;
+}
+
+} // namespace
 
 bool ForEachCommand(const std::vector<std::string>& arguments, const std::function<bool(const QString&)>& each)
 {
@@ -27,11 +53,18 @@ bool ForEachCommand(const std::vector<std::string>& arguments, const std::functi
 
 bool ExpectsReply(const QString& command)
 {
-    const QString header = command.trimmed().section(QLatin1Char(' '), 0, 0);
-    if (header.contains(QLatin1Char('?')))
-        return true;
-    static const QStringList answered = {status::All, status::Scale, status::Pots, status::Live};
-    return answered.contains(header, Qt::CaseInsensitive);
+    const QString line = command.trimmed();
+    if (line.startsWith(QLatin1String("<>"))) {
+        static const QStringList answered = {status::All, status::Scale, status::Pots, status::Live};
+        return answered.contains(line.section(QLatin1Char(' '), 0, 0), Qt::CaseInsensitive);
+    }
+    // A line may hold several SCPI commands separated by ";"; the device answers
+    // it when one of them is a query.
+    static const QRegularExpression whitespace(QStringLiteral("\\s"));
+    const QStringList units = scpiUnits(line);
+    return std::any_of(units.begin(), units.end(), [](const QString& unit) {
+        return unit.trimmed().section(whitespace, 0, 0).contains(QLatin1Char('?'));
+    });
 }
 
 } // namespace dalto::ctl

@@ -2,8 +2,8 @@
 #include "CommandSource.h"
 #include "ConsoleOutput.h"
 #include "Session.h"
-#include "Subcommands.h"
 #include "ExitCodes.h"
+#include "Subcommands.h"
 
 namespace dalto::ctl {
 
@@ -12,12 +12,21 @@ int RunQuery(const CtlOptions& options)
     Session session(options.connection);
     if (const int code = session.open(); code != exitcode::Success)
         return code;
+    // A command without a reply is only sent: waiting for one would end in a
+    // time-out. The next reply proves the device has taken it; after the last
+    // command "*OPC?" does.
+    bool unconfirmed = false;
     ForEachCommand(options.commands, [&](const QString& command) {
+        unconfirmed = !ExpectsReply(command);
+        if (unconfirmed)
+            return session.send(command);
         const std::optional<QString> reply = session.query(command);
         if (reply)
             PrintLine(*reply);
         return reply.has_value();
     });
+    if (unconfirmed)
+        session.confirm();
     return session.exitCode();
 }
 

@@ -97,11 +97,29 @@ int Session::open()
 {
     if (const int code = configure(); code != exitcode::Success)
         return code;
+    if (const int code = checkSimulatedChoice(); code != exitcode::Success)
+        return code;
     if (!link_->InitComm() || failed()) {
         PrintError(QStringLiteral("cannot open the connection to the device (the reason is recorded in %1)")
                        .arg(context_.paths.debugLogFile()));
         return exitcode::DeviceError;
     }
+    return exitcode::Success;
+}
+
+// Simulated mode answers every query with made-up values. A script gets them
+// only when its command line asks for them: the shipped settings select
+// Simulated mode, and a run on them must not pass for a measurement.
+int Session::checkSimulatedChoice() const
+{
+    if (chosenBus_ != bus::Simulated)
+        return exitcode::Success;
+    if (!options_.bus) {
+        return usageError(QStringLiteral("the settings file %1 names Simulated mode, where no supply answers: "
+                                         "give --bus sim to use the simulation on purpose, or another --bus")
+                              .arg(context_.paths.configFile()));
+    }
+    PrintError(QStringLiteral("warning: Simulated mode: no supply is connected; the replies are made up"));
     return exitcode::Success;
 }
 

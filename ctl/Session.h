@@ -25,7 +25,8 @@ public:
     // Reads the settings and applies the command line's connection; an exit code
     // other than Success (after its message) when they name no usable connection.
     int configure();
-    // configure(), then opens the bus. An exit code other than Success when that failed.
+    // configure(), then opens the bus; Simulated mode only when --bus sim asks for
+    // it. An exit code other than Success when that failed.
     int open();
     // open(), then read over the link what the command needs from the supply first
     // (ReadScale: the ratings, which bound set points and choose the formats of
@@ -51,6 +52,10 @@ public:
     int16_t timeout() const { return timeout_; }
 
 private:
+    // UsageError (after its message) when the settings select Simulated mode and
+    // the command line did not ask for it; a warning when it did.
+    int checkSimulatedChoice() const;
+
     ConnectionOptions options_;
     SteadyClock clock_;
     ConsolePrompts prompts_;
