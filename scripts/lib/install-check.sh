@@ -75,6 +75,8 @@ desktop-file-validate "$prefix"/share/applications/*.desktop
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
 for page in "$prefix"/share/man/man1/dalto*.1; do
   MANWIDTH=80 man -l "$page" 2>&1 | grep -q "^NAME" || fail "the manual page $page does not render"
+  warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "the manual page $page: $warnings"
 done
 
 echo "-- a program built against the installed Dialix package"
