@@ -3,6 +3,7 @@
 #include "ctl/CommandSource.h"
 #include "ctl/ConsolePrompts.h"
 #include "ctl/FlashProgress.h"
+#include "ctl/NameSuggestion.h"
 
 #include <QStringList>
 
@@ -36,10 +37,28 @@ TEST(ConsolePrompts, AnswersWithoutWaitingAndNoticesFaults)
 
 TEST(CommandSource, RepliesAreAwaitedForQueriesAndTheAnsweringExchanges)
 {
-    for (const char* command : {"VOLT?", "MOD:TABL? 3", " *IDN? ", "<>STA", "<>all"})
+    // A query anywhere in a line of several commands is answered; a "?" or ";"
+    // inside a quoted argument is text, not a query or a separator.
+    for (const char* command : {"VOLT?", "MOD:TABL? 3", " *IDN? ", "<>STA", "<>all", "VOLT 2;VOLT?",
+                                "*RST; *IDN?", "SYST:TEXT 'a;b';CURR?"})
         EXPECT_TRUE(ExpectsReply(command)) << command;
-    for (const char* command : {"VOLT 3", "<>CHG 0,-1,0", "<>IGN 0", "OUTP:START"})
+    for (const char* command : {"VOLT 3", "<>CHG 0,-1,0", "<>IGN 0", "OUTP:START", "VOLT 2;CURR 1",
+                                "SYST:TEXT \"why?\"", "SYST:TEXT 'a; VOLT?'", "<>PRO a?"})
         EXPECT_FALSE(ExpectsReply(command)) << command;
+}
+
+TEST(NameSuggestion, PrefixesAndSmallSlipsFindTheMeantNameOthersNothing)
+{
+    const std::vector<std::string> names = {"query", "send", "info", "status", "set", "shell", "modtable"};
+    EXPECT_EQ(ClosestName("stauts", names), "status") << "two letters swapped";
+    EXPECT_EQ(ClosestName("qurey", names), "query");
+    EXPECT_EQ(ClosestName("stat", names), "status") << "the only name it begins";
+    EXPECT_EQ(ClosestName("mod", names), "modtable");
+    EXPECT_EQ(ClosestName("sned", names), "send");
+    EXPECT_EQ(ClosestName("sed", names), std::nullopt) << "one slip from both set and send";
+    EXPECT_EQ(ClosestName("s", names), std::nullopt) << "begins several";
+    EXPECT_EQ(ClosestName("frobnicate", names), std::nullopt);
+    EXPECT_EQ(ClosestName("", names), std::nullopt);
 }
 
 QString progressText(bool terminal)

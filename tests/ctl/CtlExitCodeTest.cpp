@@ -64,6 +64,33 @@ TEST(CtlExitCodes, UsageErrors)
         EXPECT_FALSE(result.err.isEmpty()) << arguments.join(' ').toStdString();
     }
     EXPECT_EQ(RunCtl({"status", "--help"}).exitCode, 0);
+
+    const CtlResult mistyped = RunCtl({"--bus", "tcp", "--port", "1", "stauts"});
+    EXPECT_EQ(mistyped.exitCode, 2);
+    EXPECT_TRUE(mistyped.err.contains("unknown subcommand 'stauts'; did you mean 'status'?"))
+        << mistyped.err.toStdString();
+}
+
+// The shipped settings select Simulated mode: a run on them would answer every
+// query with made-up values and exit 0.
+TEST(CtlExitCodes, SimulatedModeOnlyWhenTheCommandLineAsksForIt)
+{
+    QTemporaryDir folder;
+    const QString config = folder.filePath("Dalto_Panel.ini");
+    ASSERT_TRUE(QFile::copy(DALTO_SOURCE_DIR "/resources/Dalto_Panel.ini", config));
+    for (const QStringList& command : {QStringList{"query", "VOLT?"}, QStringList{"status"}, QStringList{"info"}}) {
+        const CtlResult refused = RunCtl(QStringList{"--config", config} + command);
+        EXPECT_EQ(refused.exitCode, 2) << command.join(' ').toStdString();
+        EXPECT_TRUE(refused.out.isEmpty()) << refused.out.toStdString();
+        EXPECT_TRUE(refused.err.contains("--bus sim")) << refused.err.toStdString();
+    }
+
+    const CtlResult chosen = RunCtl({"--config", config, "--bus", "sim", "query", "VOLT?"});
+    EXPECT_EQ(chosen.exitCode, 0) << chosen.err.toStdString();
+    EXPECT_EQ(chosen.outLines().size(), 1);
+    const QStringList warnings = chosen.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(warnings.size(), 1) << chosen.err.toStdString();
+    EXPECT_TRUE(warnings[0].contains("Simulated mode")) << warnings[0].toStdString();
 }
 
 } // namespace

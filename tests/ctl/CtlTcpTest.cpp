@@ -54,6 +54,32 @@ TEST_F(CtlTcp, QueryAndSendFromArgumentsStandardInputAndTheSettingsFile)
     EXPECT_EQ(piped.outLines()[1], "2.500");
 }
 
+TEST_F(CtlTcp, QueryWaitsOnlyForTheLinesThatHaveAReply)
+{
+    // Waiting for a reply to "VOLT 2" would end in a time-out and exit code 1.
+    const CtlResult mixed = run({"query", "VOLT 2", "CURR 1.5;VOLT?", "CURR?", "VOLT 3"});
+    EXPECT_EQ(mixed.exitCode, 0) << mixed.err.toStdString();
+    EXPECT_EQ(mixed.outLines(), QStringList({"2.000", "1.500"}));
+    EXPECT_EQ(run({"query", "VOLT?"}).outLines(), QStringList({"3.000"})) << "the last command was taken too";
+}
+
+TEST_F(CtlTcp, ShellReportsAQueryWithoutAnAnswerAndCarriesOn)
+{
+    QFile plan(folder.filePath("drop.plan"));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    plan.write("drop at 2\n");
+    plan.close();
+    SimProcess dropping({"--fault-plan", plan.fileName()});
+    ASSERT_TRUE(dropping.isReady()) << dropping.errorText().toStdString();
+
+    const CtlResult shell = RunCtl(TcpTo(dropping.port()) + QStringList{"--timeout", "1", "shell"},
+                                   "VOLT 4\nVOLT?\nCURR?\nVOLT?\n");
+    EXPECT_EQ(shell.exitCode, 1) << "a script learns that a reply was missing";
+    EXPECT_EQ(shell.outLines().size(), 2) << shell.out.toStdString();
+    EXPECT_EQ(shell.outLines().value(1), "4.000");
+    EXPECT_TRUE(shell.err.contains("no answer to CURR?")) << shell.err.toStdString();
+}
+
 TEST_F(CtlTcp, InfoShowsRatingsVersionsFormatsAndSetPoints)
 {
     SimProcess hb({"--model", "HB", "--rated-voltage", "60", "--rated-current", "5", "--firmware", "5.1"});
@@ -75,6 +101,9 @@ TEST_F(CtlTcp, OutputOnAndOffShowInTheDecodedStatusBits)
     EXPECT_EQ(before.exitCode, 0) << before.err.toStdString();
     EXPECT_TRUE(field(before, "status").contains("STANDBY")) << before.out.toStdString();
     EXPECT_FALSE(field(before, "status").contains("POWER"));
+    // A supply under remote control is in a state, not in a fault.
+    EXPECT_TRUE(field(before, "status").split(", ").contains("REMOTE"));
+    EXPECT_EQ(field(before, "faults"), "none");
 
     ASSERT_EQ(run({"output", "on"}).exitCode, 0);
     const QStringList on = field(run({"status"}), "status").split(", ");
