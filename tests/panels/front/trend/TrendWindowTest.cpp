@@ -114,7 +114,7 @@ TEST_F(TrendWindowTest, ZoomLeavesFollowAndPauseHoldsThePlot)
     EXPECT_DOUBLE_EQ(window.voltageSeries->points().last().x(), 120.2);
     EXPECT_EQ(window.log().size(), 603u);
     window.showCursor(120.35);
-    EXPECT_EQ(window.lblCursor->text(), "120.4 s   4.000 V   0.400 A   INT OUT CV");
+    EXPECT_EQ(window.lblCursor->text(), "120.4 s   4.000 V   0.400 A   INT CTL|POWER|Voltage CTL");
 }
 
 TEST_F(TrendWindowTest, ExportsDataAndPicturesAndReportsAFailedWrite)
