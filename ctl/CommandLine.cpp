@@ -127,7 +127,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
         return {std::nullopt, app.exit(help)};
     } catch (const CLI::ParseError& error) {
         const std::string unknown = unknownSubcommand(app, subcommandWord(app, argc, argv));
-        std::fprintf(stderr, "daltoctl: %s\nTry 'daltoctl --help'.\n", unknown.empty() ? error.what() : unknown.c_str());
+        std::fprintf(stderr, "daltoctl: %s\nTry 'daltoctl --help'.\n",
+                     unknown.empty() ? error.what() : unknown.c_str());
         return {std::nullopt, exitcode::UsageError};
     }
     options.subcommand = app.get_subcommands().front()->get_name();

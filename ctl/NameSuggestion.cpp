@@ -1,6 +1,7 @@
 #include "NameSuggestion.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace dalto::ctl {
 
