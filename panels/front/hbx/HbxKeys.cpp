@@ -43,14 +43,22 @@ void HbxMenu::waitProcessingEvents(double seconds)
         clock_.pump(PumpSliceMs);
 }
 
+void HbxMenu::showEntry(const QString& text)
+{
+    entryShown_ = text;
+    host_.setInputText(text);
+}
+
 void HbxMenu::txtInput_Change()
 {
-    const QString typed = host_.inputText();
-    if (typed.isEmpty())
+    const QString changed = host_.inputText();
+    if (changed.isEmpty()) {
+        entryShown_.clear();
         return;
-    const KeypadText entry = ApplyKeypadRules(typed, fields_.MenuState == hbxstate::MemoryRecall);
-    if (entry.text != typed)
-        host_.setInputText(entry.text);
+    }
+    const KeypadText entry = ApplyKeypadChange(entryShown_, changed, fields_.MenuState == hbxstate::MemoryRecall);
+    // Also when the text stays: the caret goes to the end.
+    showEntry(entry.text);
     NoteKeyAction();
     fields_.EditValue = EntryValue(entry.text);
     if (!entry.accepted)
@@ -188,8 +196,9 @@ void HbxMenu::arrowHeld(bool up)
         fields_.EditValue = repeat.step(fields_.EditValue, fields_.EditFormat, up,
                                         IsCalibrationState(fields_.MenuState));
         ApplyEditValue(up ? EditAction::Up : EditAction::Dn);
-        if (fields_.MenuMode == hbxmode::DirectEntry)
-            host_.setInputText(legacy::format(fields_.EditValue, fields_.EditFormat));
+        // Typed digits give way to the stepped value, which has gone out.
+        if (fields_.MenuMode == hbxmode::DirectEntry || !host_.inputText().isEmpty())
+            showEntry(legacy::format(fields_.EditValue, fields_.EditFormat));
         RefreshMenuDisplay();
         NoteKeyAction();
         host_.poll();
@@ -205,7 +214,7 @@ void HbxMenu::arrowHeld(bool up)
 
 void HbxMenu::cmdClear_MouseDown()
 {
-    host_.setInputText(QString());
+    showEntry(QString());
     if (!IsSetPointState(fields_.MenuState))
         return;
     host_.setInfoTimerEnabled(false);
@@ -275,8 +284,8 @@ void HbxMenu::cmdClear_MouseUp()
     if (calibrating && menu::IsPotItem(item)) {
         // The pot goes back to its saved value.
         ApplyEditValue(EditAction::Clear);
-    } else if (calibrating && (item == hbxcal::VoltageScale || item == hbxcal::CurrentScale)) {
-        host_.setInputText(QString());
+    } else if (FullScaleRating(menuState, item)) {
+        showEntry(QString());
         ApplyEditValue(EditAction::Clear);
     }
     fields_.TypeCode = NotTyping;

@@ -6,7 +6,8 @@
 // while digits are typed); every accepted value goes out as a SCPI command.
 //
 // Wiring by the window:
-//   txtInput changed            -> txtInput_Change()
+//   txtInput changed            -> txtInput_Change(), on every change but the
+//                                  ones the engine makes through setInputText
 //   Enter typed in txtInput     -> cmdEnter_Click()
 //   cmdMenu, cmdItem, cmdMem,
 //   cmdArm, cmdEnter, cmdStart,
@@ -94,6 +95,8 @@ public:
 
 private:
     void send(const QString& command);
+    // The entry display set by the engine: the rules have already been applied.
+    void showEntry(const QString& text);
     void notice(int state, int item, std::optional<int> mode);
     void openMenu(int16_t state, int noticeMode);
     void loadEditValue(int16_t state);
@@ -118,6 +121,9 @@ private:
     Clock& clock_;
     HbxMenuHost& host_;
     HbxFields fields_;
+    // The entry display as the keypad rules last left it; a change is judged
+    // against it.
+    QString entryShown_;
     // False once the engine is gone: the held keys' loops let window events run,
     // and one of them may close the window that owns the engine.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
