@@ -28,7 +28,7 @@ constexpr double SecondClearStage = 10;
 constexpr double ClearBlinkSeconds = 0.4;
 constexpr int ClearCountBeforeFirst = -100;
 constexpr int ClearCountEnd = 11;
-// The lamp that blinks while the long press counts: POWER.
+// The lamp that blinks while the long press counts: POWER (status bit 7).
 constexpr int ClearBlinkLamp = 7;
 // The pause after CLEAR that keeps the restored value on the displays.
 constexpr double ClearPauseSeconds = 0.5;
@@ -254,18 +254,25 @@ void HbxMenu::clearHeldLoop()
         }
         if (secondSent)
             ShowMemory(count);
-        if (count > ClearCountEnd) {
-            host_.setInfoTimerEnabled(true);
-            host_.setMenuTimerEnabled(true);
-            ReadAllState(link_);
-            return;
-        }
+        if (count > ClearCountEnd)
+            break;
         clock_.pump(PumpSliceMs);
     }
-    // Let go after the first notice: the menu that is still open gets its
-    // display and its time-out back.
-    if (*alive && firstSent && fields_.MenuState >= hbxstate::MemoryRecall)
+    if (!*alive || !firstSent)
+        return;
+    // The blinking lamp shows the output again (the menus leave it alone).
+    const bool powered = host_.StatusBitShown(ClearBlinkLamp);
+    host_.setLamp(LampSet::Mode, ClearBlinkLamp, powered ? LampColour::Green : LampColour::Off);
+    if (state_.ButtonHeld) {
+        // Ended by itself.
+        host_.setInfoTimerEnabled(true);
         host_.setMenuTimerEnabled(true);
+        ReadAllState(link_);
+    } else if (fields_.MenuState >= hbxstate::MemoryRecall) {
+        // Let go after the first notice: the menu that is still open gets its
+        // display and its time-out back.
+        host_.setMenuTimerEnabled(true);
+    }
 }
 
 void HbxMenu::cmdClear_MouseUp()
