@@ -182,6 +182,11 @@ TEST_F(HbxMenuTest, EachSetPointMenuHoldsItsEntryToItsOwnRating)
         EXPECT_EQ(entered(m.items, m.above), command + m.at);
         EXPECT_EQ(entered(m.items, m.at), command + m.at);
         EXPECT_EQ(entered(m.items, m.below), command + m.below);
+        // That menu's set point is now the one typed in idle, with the same bound.
+        type(m.above);
+        sent();
+        menu->cmdEnter_Click();
+        EXPECT_EQ(sent().first(), command + m.at);
     }
     EXPECT_EQ(entered(4, "9999"), "PER 9999");
 }
