@@ -70,7 +70,7 @@ void HbxMenu::txtInput_Change()
         if (const HbxSetPoint* point = FindHbxSetPoint(fields_.SetPointItem))
             fields_.EditFormat = HbxSetPointFormat(*point, state_);
     }
-    if (fields_.MenuState == hbxstate::PotCalibration && fields_.MenuItem == NoItem)
+    if (atCodePrompt())
         fields_.MenuMode = hbxmode::Menu;
     if (fields_.TypeCode != Typing) {
         fields_.TypeCode = Typing;
@@ -196,8 +196,10 @@ void HbxMenu::arrowHeld(bool up)
         fields_.EditValue = repeat.step(fields_.EditValue, fields_.EditFormat, up,
                                         IsCalibrationState(fields_.MenuState));
         ApplyEditValue(up ? EditAction::Up : EditAction::Dn);
-        // Typed digits give way to the stepped value, which has gone out.
-        if (fields_.MenuMode == hbxmode::DirectEntry || !host_.inputText().isEmpty())
+        // Typed digits give way to the stepped value, which has gone out; an
+        // access code being typed is no value.
+        const bool typedValue = !host_.inputText().isEmpty() && !atCodePrompt();
+        if (fields_.MenuMode == hbxmode::DirectEntry || typedValue)
             showEntry(legacy::format(fields_.EditValue, fields_.EditFormat));
         RefreshMenuDisplay();
         NoteKeyAction();

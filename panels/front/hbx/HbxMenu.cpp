@@ -45,6 +45,11 @@ void HbxMenu::notice(int state, int item, std::optional<int> mode)
     send(menu::ChangeNotice(state, item, mode));
 }
 
+bool HbxMenu::atCodePrompt() const
+{
+    return fields_.MenuState == hbxstate::PotCalibration && fields_.MenuItem == NoItem;
+}
+
 void HbxMenu::NoteKeyAction()
 {
     fields_.CalIdleSince = fields_.MenuIdleSince = clock_.now();
@@ -159,7 +164,7 @@ void HbxMenu::itemInCalibration()
 void HbxMenu::cmdEnter_Click()
 {
     const int16_t menuState = fields_.MenuState;
-    if (menuState == hbxstate::PotCalibration && fields_.MenuItem == NoItem) {
+    if (atCodePrompt()) {
         enterCalibrationCode();
     } else if (IsCalibrationState(menuState)) {
         enterCalibrationItem();

@@ -98,6 +98,8 @@ private:
     // The entry display set by the engine: the rules have already been applied.
     void showEntry(const QString& text);
     void notice(int state, int item, std::optional<int> mode);
+    // The "CAL " prompt, where the digits typed are an access code.
+    bool atCodePrompt() const;
     void openMenu(int16_t state, int noticeMode);
     void loadEditValue(int16_t state);
     void itemAtMenuLevel();
