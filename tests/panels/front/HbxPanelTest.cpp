@@ -210,19 +210,21 @@ TEST_F(HbxPanel, EveryChangeOfTheEntryDisplayRunsTheKeypadRulesOnce)
 
 TEST_F(HbxPanel, SetPointMenusShowTheWholeValueAndKeepStandbyAndPower)
 {
-    answerEverything("0,0,81,0,0\r\n");
+    answerEverything("0,0,180,0,0\r\n"); // output on, voltage in control
     panel->tmrInfo_Timer();
     app->state().DeviceState[4] = 25;
     panel->cmdMenu->click();
     panel->menuEngine().tmrMenu_Timer();
-    EXPECT_EQ(panel->lblStatus[7]->colour(), LampColour::Green);
-    EXPECT_EQ(panel->lblArm[0]->colour(), LampColour::Off);
+    EXPECT_EQ(lit(), (QStringList{Lit("POWER", LampColour::Green), Lit("CTL", LampColour::Green)}));
     for (int i = 0; i < 4; ++i)
         panel->cmdItem->click();
     EXPECT_EQ(panel->txtVolt->text(), "25");
     QTest::keyClicks(panel->txtInput, "123");
     EXPECT_EQ(panel->txtVolt->text(), "123");
-    EXPECT_EQ(panel->lblStatus[7]->colour(), LampColour::Green);
+    EXPECT_EQ(lit(), QStringList{Lit("POWER", LampColour::Green)});
+    panel->cmdItem->click(); // no configuration while the output is on
+    ASSERT_EQ(panel->txtVolt->text(), "CAL ");
+    EXPECT_EQ(lit(), QStringList{Lit("POWER", LampColour::Green)});
 }
 
 TEST_F(HbxPanel, WithoutASupplyTheSimulatedWordsStandIn)

@@ -205,20 +205,6 @@ TEST_F(HbxMenuTest, KeysDoNotOpenAMenuWhileDisplayIsHeld)
     EXPECT_TRUE(panel.infoTimer);
 }
 
-TEST_F(HbxMenuTest, MenusKeepStandbyAndPowerLit)
-{
-    panel.setLamp(LampSet::Mode, 0, LampColour::Yellow);
-    panel.setLamp(LampSet::Mode, 7, LampColour::Green);
-    menu->cmdMenu_Click();
-    menu->tmrMenu_Timer();
-    EXPECT_EQ(panel.lamp(LampSet::Mode, 7), LampColour::Green);
-    EXPECT_EQ(panel.lamp(LampSet::Mode, 0), LampColour::Off);
-    for (int i = 0; i < 6; ++i)
-        menu->cmdItem_Click();
-    ASSERT_EQ(panel.left, "CAL ");
-    EXPECT_EQ(panel.lamp(LampSet::Mode, 7), LampColour::Green);
-}
-
 TEST_F(HbxMenuTest, FullScaleItemsSendOnlyTheShownOrTypedValue)
 {
     // Pots at 128 that a stale edit value could leak from.
