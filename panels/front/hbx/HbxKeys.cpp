@@ -279,11 +279,18 @@ void HbxMenu::clearHeldLoop()
 
 void HbxMenu::cmdClear_MouseUp()
 {
+    clearReleased(ClearBy::Key);
+}
+
+void HbxMenu::clearReleased(ClearBy by)
+{
     send(status::Closing);
     state_.ButtonHeld = false;
     const int16_t menuState = fields_.MenuState;
     const int16_t item = fields_.MenuItem;
-    if (menuState == hbxstate::Idle && host_.FaultBitShown(ProtectionLatchedBit))
+    // A latched protection is cleared by the user's own CLEAR only, never by a
+    // time-out.
+    if (by == ClearBy::Key && menuState == hbxstate::Idle && host_.FaultBitShown(ProtectionLatchedBit))
         send(QStringLiteral("OUTP:PROT:CLE"));
     if (menuState == hbxstate::Config && item != NoItem) {
         ApplyEditValue(EditAction::Off);

@@ -359,7 +359,7 @@ bool HbxMenu::CheckCalibrationTimeout()
         || !menu::IdleLongerThan(clock_.now(), fields_.CalIdleSince, menu::CalibrationTimeoutSeconds))
         return false;
     ExitMenu();
-    cmdClear_MouseUp();
+    clearReleased(ClearBy::TimeOut);
     return true;
 }
 

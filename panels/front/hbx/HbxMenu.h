@@ -86,7 +86,7 @@ public:
     // A memory number in txtMEM: "E" above 9.
     void ShowMemory(double value);
     // Calibration states idle for more than 60 s: left as ExitMenu and a CLEAR
-    // release would. True when it fired.
+    // release would, but for clearing a latched protection. True when it fired.
     bool CheckCalibrationTimeout();
     // Direct entry idle for more than 10 s: left with ExitMenu. True when it fired.
     bool CheckDirectEntryTimeout();
@@ -110,6 +110,9 @@ private:
     void arrowHeld(bool up);
     void startArrowEntry();
     void clearHeldLoop();
+    // What CLEAR's release does, for the key and for the calibration time-out.
+    enum class ClearBy { Key, TimeOut };
+    void clearReleased(ClearBy by);
     void waitProcessingEvents(double seconds);
     void applySetPoint(int16_t state, EditAction action);
     void applyConfigItem(EditAction action);

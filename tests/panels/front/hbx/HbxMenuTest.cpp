@@ -151,8 +151,11 @@ TEST_F(HbxMenuTest, CalibrationClosesAfterSixtyQuietSeconds)
     EXPECT_EQ(f().MenuState, hbxstate::PotCalibration);
     clock.advance(0.2);
     sent();
+    panel.faultBits[7] = true; // a latched protection is for the user to clear
     EXPECT_TRUE(menu->CheckCalibrationTimeout());
     EXPECT_EQ(sent(), QStringList({"<>CHG 0,-1,0", "<>CLR 0"}));
+    menu->cmdClear_MouseUp();
+    EXPECT_EQ(sent(), QStringList({"<>CLR 0", "OUTP:PROT:CLE"}));
 }
 
 TEST_F(HbxMenuTest, EachSetPointMenuHoldsItsEntryToItsOwnRating)
