@@ -165,6 +165,13 @@ bool FrontPanelWindow::FaultBitShown(int bit) const
     return bit >= 0 && bit < int(FaultBitsShown.size()) && FaultBitsShown[size_t(bit)];
 }
 
+void FrontPanelWindow::ModeLampsOff()
+{
+    for (const auto& [key, lamp] : ModeLamps)
+        if (key != QLatin1String("6") && key != QLatin1String("7"))
+            lamp->setColour(menu::LampColour::Off);
+}
+
 void FrontPanelWindow::enableKnobs(bool enabled)
 {
     for (tavKnob* knob : fraKnobs->findChildren<tavKnob*>())

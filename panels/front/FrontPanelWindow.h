@@ -60,6 +60,7 @@ public:
     void ShowValue(menu::ReadOut which, float value, const QString& format) override;
     bool StatusBitShown(int bit) const override;
     bool FaultBitShown(int bit) const override;
+    void ModeLampsOff() override;
     void enableKnobs(bool enabled) override;
     void setMenuTimerEnabled(bool enabled) override;
     void setMenuTimerInterval(int milliseconds) override;

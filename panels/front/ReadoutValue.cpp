@@ -8,8 +8,10 @@ QString ShowValueText(float value, const QString& format)
 {
     if (format.isEmpty())
         return legacy::format(value, format);
-    QString text = legacy::format(value, format + QLatin1Char('0'));
-    text.chop(1);
+    // A whole-number format ("0", the period) gains a decimal place of its own.
+    const QString extraDigit = format.contains(QLatin1Char('.')) ? QStringLiteral("0") : QStringLiteral(".0");
+    QString text = legacy::format(value, format + extraDigit);
+    text.chop(extraDigit.size());
     return text;
 }
 

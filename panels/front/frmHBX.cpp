@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <dialix/tavKnob.h>
 
@@ -37,9 +38,13 @@ void frmHBX::connectKeys()
 {
     connect(tmrMenu, &QTimer::timeout, this, [this] { menu_.tmrMenu_Timer(); });
 
-    // Only what the user types runs the keypad rules; the engine's own rewrites
+    // Every change of the entry display runs the keypad rules, whatever made it
+    // (keys, paste, an accessibility tool, setText); the engine's own rewrites
     // of the display do not.
-    connect(txtInput, &QLineEdit::textEdited, this, [this] { menu_.txtInput_Change(); });
+    connect(txtInput, &QLineEdit::textChanged, this, [this] {
+        if (!writingEntry_)
+            menu_.txtInput_Change();
+    });
 
     const std::pair<QPushButton*, void (hbx::HbxMenu::*)()> clicks[] = {
         {cmdMenu, &hbx::HbxMenu::cmdMenu_Click},   {cmdItem, &hbx::HbxMenu::cmdItem_Click},
@@ -160,8 +165,10 @@ QString frmHBX::inputText() const
 
 void frmHBX::setInputText(const QString& text)
 {
-    // setText puts the caret at the end and does not count as typing.
+    // setText puts the caret at the end, also when the text stays the same.
+    const QScopedValueRollback writing(writingEntry_, true);
     txtInput->setText(text);
+    txtInput->end(false);
 }
 
 const LampCollection& frmHBX::collection(hbx::LampSet set) const

@@ -96,6 +96,8 @@ private:
     void blinkTypedSetPoint();
 
     hbx::HbxMenu menu_;
+    // True while the engine sets the entry display.
+    bool writingEntry_ = false;
 };
 
 } // namespace dalto::front

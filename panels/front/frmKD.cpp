@@ -162,13 +162,6 @@ void frmKD::setLamp(menu::LampGroup group, int position, LampColour colour)
         lamp->setColour(colour);
 }
 
-void frmKD::ModeLampsOff()
-{
-    for (const auto& [key, lamp] : ModeLamps)
-        if (key != QLatin1String("6") && key != QLatin1String("7"))
-            lamp->setColour(LampColour::Off);
-}
-
 void frmKD::ConfigLampsOff()
 {
     for (const auto& [key, lamp] : ConfigLamps)

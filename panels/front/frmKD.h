@@ -83,7 +83,6 @@ public:
 
     // FrontPanelMenuHost
     void setLamp(menu::LampGroup group, int position, LampColour colour) override;
-    void ModeLampsOff() override;
     void ConfigLampsOff() override;
     void FaultLampsOff() override;
     void showCalKey(bool shown) override;

@@ -52,6 +52,17 @@ int16_t ReturnItem(int16_t state)
     return state == hbxstate::ScaleCalibration ? hbxcal::ScaleItems - 1 : hbxcal::PotItems - 1;
 }
 
+std::optional<int> FullScaleRating(int16_t state, int16_t item)
+{
+    if (state != hbxstate::ScaleCalibration)
+        return std::nullopt;
+    if (item == hbxcal::VoltageScale)
+        return 0;
+    if (item == hbxcal::CurrentScale)
+        return 4;
+    return std::nullopt;
+}
+
 const menu::ConfigItem* FindHbxConfigItem(int16_t item)
 {
     // The other panels number the interface lock 6: they have no KEYPAD position.

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace dalto {
 struct SharedState;
@@ -52,6 +53,9 @@ inline constexpr int16_t CurrentScale = 7;
 inline constexpr int16_t PotItems = 8;       // item count in pot calibration
 inline constexpr int16_t ScaleItems = 9;     // item count in scale calibration
 } // namespace hbxcal
+// The Ratings index of the full scale a scale-calibration item sets (0 voltage,
+// 4 current); nothing for every other state and item.
+std::optional<int> FullScaleRating(int16_t state, int16_t item);
 // The "rEt" item of a calibration state.
 int16_t ReturnItem(int16_t state);
 

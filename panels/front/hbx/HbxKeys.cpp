@@ -28,7 +28,7 @@ constexpr double SecondClearStage = 10;
 constexpr double ClearBlinkSeconds = 0.4;
 constexpr int ClearCountBeforeFirst = -100;
 constexpr int ClearCountEnd = 11;
-// The lamp that blinks while the long press counts: POWER.
+// The lamp that blinks while the long press counts: POWER (status bit 7).
 constexpr int ClearBlinkLamp = 7;
 // The pause after CLEAR that keeps the restored value on the displays.
 constexpr double ClearPauseSeconds = 0.5;
@@ -43,14 +43,22 @@ void HbxMenu::waitProcessingEvents(double seconds)
         clock_.pump(PumpSliceMs);
 }
 
+void HbxMenu::showEntry(const QString& text)
+{
+    entryShown_ = text;
+    host_.setInputText(text);
+}
+
 void HbxMenu::txtInput_Change()
 {
-    const QString typed = host_.inputText();
-    if (typed.isEmpty())
+    const QString changed = host_.inputText();
+    if (changed.isEmpty()) {
+        entryShown_.clear();
         return;
-    const KeypadText entry = ApplyKeypadRules(typed, fields_.MenuState == hbxstate::MemoryRecall);
-    if (entry.text != typed)
-        host_.setInputText(entry.text);
+    }
+    const KeypadText entry = ApplyKeypadChange(entryShown_, changed, fields_.MenuState == hbxstate::MemoryRecall);
+    // Also when the text stays: the caret goes to the end.
+    showEntry(entry.text);
     NoteKeyAction();
     fields_.EditValue = EntryValue(entry.text);
     if (!entry.accepted)
@@ -62,7 +70,7 @@ void HbxMenu::txtInput_Change()
         if (const HbxSetPoint* point = FindHbxSetPoint(fields_.SetPointItem))
             fields_.EditFormat = HbxSetPointFormat(*point, state_);
     }
-    if (fields_.MenuState == hbxstate::PotCalibration && fields_.MenuItem == NoItem)
+    if (atCodePrompt())
         fields_.MenuMode = hbxmode::Menu;
     if (fields_.TypeCode != Typing) {
         fields_.TypeCode = Typing;
@@ -188,8 +196,11 @@ void HbxMenu::arrowHeld(bool up)
         fields_.EditValue = repeat.step(fields_.EditValue, fields_.EditFormat, up,
                                         IsCalibrationState(fields_.MenuState));
         ApplyEditValue(up ? EditAction::Up : EditAction::Dn);
-        if (fields_.MenuMode == hbxmode::DirectEntry)
-            host_.setInputText(legacy::format(fields_.EditValue, fields_.EditFormat));
+        // Typed digits give way to the stepped value, which has gone out; an
+        // access code being typed is no value.
+        const bool typedValue = !host_.inputText().isEmpty() && !atCodePrompt();
+        if (fields_.MenuMode == hbxmode::DirectEntry || typedValue)
+            showEntry(legacy::format(fields_.EditValue, fields_.EditFormat));
         RefreshMenuDisplay();
         NoteKeyAction();
         host_.poll();
@@ -205,7 +216,7 @@ void HbxMenu::arrowHeld(bool up)
 
 void HbxMenu::cmdClear_MouseDown()
 {
-    host_.setInputText(QString());
+    showEntry(QString());
     if (!IsSetPointState(fields_.MenuState))
         return;
     host_.setInfoTimerEnabled(false);
@@ -245,27 +256,41 @@ void HbxMenu::clearHeldLoop()
         }
         if (secondSent)
             ShowMemory(count);
-        if (count > ClearCountEnd) {
-            host_.setInfoTimerEnabled(true);
-            host_.setMenuTimerEnabled(true);
-            ReadAllState(link_);
-            return;
-        }
+        if (count > ClearCountEnd)
+            break;
         clock_.pump(PumpSliceMs);
     }
-    // Let go after the first notice: the menu that is still open gets its
-    // display and its time-out back.
-    if (*alive && firstSent && fields_.MenuState >= hbxstate::MemoryRecall)
+    if (!*alive || !firstSent)
+        return;
+    // The blinking lamp shows the output again (the menus leave it alone).
+    const bool powered = host_.StatusBitShown(ClearBlinkLamp);
+    host_.setLamp(LampSet::Mode, ClearBlinkLamp, powered ? LampColour::Green : LampColour::Off);
+    if (state_.ButtonHeld) {
+        // Ended by itself.
+        host_.setInfoTimerEnabled(true);
         host_.setMenuTimerEnabled(true);
+        ReadAllState(link_);
+    } else if (fields_.MenuState >= hbxstate::MemoryRecall) {
+        // Let go after the first notice: the menu that is still open gets its
+        // display and its time-out back.
+        host_.setMenuTimerEnabled(true);
+    }
 }
 
 void HbxMenu::cmdClear_MouseUp()
+{
+    clearReleased(ClearBy::Key);
+}
+
+void HbxMenu::clearReleased(ClearBy by)
 {
     send(status::Closing);
     state_.ButtonHeld = false;
     const int16_t menuState = fields_.MenuState;
     const int16_t item = fields_.MenuItem;
-    if (menuState == hbxstate::Idle && host_.FaultBitShown(ProtectionLatchedBit))
+    // A latched protection is cleared by the user's own CLEAR only, never by a
+    // time-out.
+    if (by == ClearBy::Key && menuState == hbxstate::Idle && host_.FaultBitShown(ProtectionLatchedBit))
         send(QStringLiteral("OUTP:PROT:CLE"));
     if (menuState == hbxstate::Config && item != NoItem) {
         ApplyEditValue(EditAction::Off);
@@ -275,8 +300,8 @@ void HbxMenu::cmdClear_MouseUp()
     if (calibrating && menu::IsPotItem(item)) {
         // The pot goes back to its saved value.
         ApplyEditValue(EditAction::Clear);
-    } else if (calibrating && (item == hbxcal::VoltageScale || item == hbxcal::CurrentScale)) {
-        host_.setInputText(QString());
+    } else if (FullScaleRating(menuState, item)) {
+        showEntry(QString());
         ApplyEditValue(EditAction::Clear);
     }
     fields_.TypeCode = NotTyping;

@@ -45,6 +45,11 @@ void HbxMenu::notice(int state, int item, std::optional<int> mode)
     send(menu::ChangeNotice(state, item, mode));
 }
 
+bool HbxMenu::atCodePrompt() const
+{
+    return fields_.MenuState == hbxstate::PotCalibration && fields_.MenuItem == NoItem;
+}
+
 void HbxMenu::NoteKeyAction()
 {
     fields_.CalIdleSince = fields_.MenuIdleSince = clock_.now();
@@ -74,7 +79,10 @@ void HbxMenu::openMenu(int16_t state, int noticeMode)
 
 void HbxMenu::cmdMenu_Click()
 {
-    if (fields_.MenuMode == hbxmode::DirectEntry || fields_.MenuState >= hbxstate::MemoryRecall)
+    // Not while DISPLAY is held either: its release would put idle back over
+    // the menu.
+    if (fields_.MenuMode == hbxmode::DirectEntry || fields_.MenuState >= hbxstate::MemoryRecall
+        || fields_.MenuState == hbxstate::DisplayHeld)
         return;
     state_.SettingPending = false;
     loadEditValue(hbxstate::Voltage);
@@ -83,10 +91,11 @@ void HbxMenu::cmdMenu_Click()
 
 void HbxMenu::cmdMem_Click()
 {
-    if (fields_.RunState >= hbxrun::ArmedOn || fields_.MenuState >= hbxstate::Voltage)
+    if (fields_.RunState >= hbxrun::ArmedOn || fields_.MenuState >= hbxstate::Voltage
+        || fields_.MenuState == hbxstate::DisplayHeld)
         return;
     // A number typed for a set point does not fit the one-digit memory display.
-    host_.setInputText(QString());
+    showEntry(QString());
     fields_.EditValue = state_.DeviceState[5];
     fields_.EditFormat.clear();
     openMenu(hbxstate::MemoryRecall, hbxmode::None);
@@ -111,7 +120,7 @@ void HbxMenu::cmdItem_Click()
 
 void HbxMenu::itemAtMenuLevel()
 {
-    host_.setInputText(QString());
+    showEntry(QString());
     int16_t next = int16_t((fields_.MenuState + 1) % StateCount);
     if (next == hbxstate::ScaleCalibration || next == 0)
         next = hbxstate::Voltage;
@@ -129,7 +138,7 @@ void HbxMenu::itemAtMenuLevel()
 void HbxMenu::itemInConfig()
 {
     fields_.MenuMode = hbxmode::Menu;
-    host_.setInputText(QString());
+    showEntry(QString());
     fields_.MenuItem = NextHbxConfigItem(fields_.MenuItem);
     notice(hbxstate::Config, fields_.MenuItem, std::nullopt);
 }
@@ -137,7 +146,7 @@ void HbxMenu::itemInConfig()
 void HbxMenu::itemInCalibration()
 {
     const int16_t count = fields_.MenuState == hbxstate::ScaleCalibration ? hbxcal::ScaleItems : hbxcal::PotItems;
-    host_.setInputText(QString());
+    showEntry(QString());
     // Moving on drops pot changes that were not entered.
     RestorePotValues(state_);
     fields_.MenuItem = int16_t((fields_.MenuItem + 1) % count);
@@ -145,13 +154,17 @@ void HbxMenu::itemInCalibration()
     if (menu::IsPotItem(fields_.MenuItem)) {
         fields_.EditValue = state_.PotValues[fields_.MenuItem];
         host_.poll();
+    } else if (const std::optional<int> rating = FullScaleRating(fields_.MenuState, fields_.MenuItem)) {
+        // The full scale on the display is the value ENTER and UP/DN start from:
+        // a calibration never sends a number the user has not seen.
+        fields_.EditValue = state_.Ratings[size_t(*rating)];
     }
 }
 
 void HbxMenu::cmdEnter_Click()
 {
     const int16_t menuState = fields_.MenuState;
-    if (menuState == hbxstate::PotCalibration && fields_.MenuItem == NoItem) {
+    if (atCodePrompt()) {
         enterCalibrationCode();
     } else if (IsCalibrationState(menuState)) {
         enterCalibrationItem();
@@ -188,7 +201,7 @@ void HbxMenu::enterCalibrationCode()
     const bool scale = code == ScaleCalibrationCode;
     send(QStringLiteral("CAL:PASS ") + code);
     ReadPots(link_);
-    host_.setInputText(QString());
+    showEntry(QString());
     fields_.TypeCode = NotTyping;
     fields_.EditFormat = QStringLiteral("0");
     fields_.MenuItem = 0;
@@ -211,7 +224,7 @@ void HbxMenu::enterCalibrationItem()
         return;
     }
     ApplyEditValue(EditAction::Save);
-    host_.setInputText(QString());
+    showEntry(QString());
     fields_.TypeCode = NotTyping;
     if (menu::IsPotItem(item))
         SavePotValues(state_);
@@ -298,13 +311,19 @@ void HbxMenu::applyCalibrationItem(EditAction action)
         }
         return;
     }
-    if (item != hbxcal::VoltageScale && item != hbxcal::CurrentScale)
+    const std::optional<int> rating = FullScaleRating(fields_.MenuState, item);
+    if (!rating)
         return;
     const bool voltage = item == hbxcal::VoltageScale;
-    float& fullScale = state_.Ratings[voltage ? 0 : 4];
+    float& fullScale = state_.Ratings[size_t(*rating)];
+    // UP and DN send every step; the full scale last entered is what CLEAR
+    // goes back to.
+    float& committed = state_.RatingsSaved[size_t(*rating)];
     if (clear)
-        fields_.EditValue = fullScale;
+        fields_.EditValue = committed;
     fullScale = menu::Limited(fields_.EditValue, Unbounded);
+    if (action == EditAction::Save)
+        committed = fullScale;
     send((voltage ? QStringLiteral("CAL:SCAL:VOLT ") : QStringLiteral("CAL:SCAL:CURR ")) + menu::NumberText(fullScale));
 }
 
@@ -315,7 +334,7 @@ void HbxMenu::ExitMenu()
     fields_.MenuMode = hbxmode::None;
     fields_.TypeCode = NotTyping;
     notice(LeftMenusNotice, NoItem, 0);
-    host_.setInputText(QString());
+    showEntry(QString());
     host_.setMenuTimerEnabled(false);
     host_.setInfoTimerEnabled(true);
     host_.enableKnobs(true);
@@ -340,7 +359,7 @@ bool HbxMenu::CheckCalibrationTimeout()
         || !menu::IdleLongerThan(clock_.now(), fields_.CalIdleSince, menu::CalibrationTimeoutSeconds))
         return false;
     ExitMenu();
-    cmdClear_MouseUp();
+    clearReleased(ClearBy::TimeOut);
     return true;
 }
 

@@ -6,7 +6,8 @@
 // while digits are typed); every accepted value goes out as a SCPI command.
 //
 // Wiring by the window:
-//   txtInput changed            -> txtInput_Change()
+//   txtInput changed            -> txtInput_Change(), on every change but the
+//                                  ones the engine makes through setInputText
 //   Enter typed in txtInput     -> cmdEnter_Click()
 //   cmdMenu, cmdItem, cmdMem,
 //   cmdArm, cmdEnter, cmdStart,
@@ -85,7 +86,7 @@ public:
     // A memory number in txtMEM: "E" above 9.
     void ShowMemory(double value);
     // Calibration states idle for more than 60 s: left as ExitMenu and a CLEAR
-    // release would. True when it fired.
+    // release would, but for clearing a latched protection. True when it fired.
     bool CheckCalibrationTimeout();
     // Direct entry idle for more than 10 s: left with ExitMenu. True when it fired.
     bool CheckDirectEntryTimeout();
@@ -94,7 +95,11 @@ public:
 
 private:
     void send(const QString& command);
+    // The entry display set by the engine: the rules have already been applied.
+    void showEntry(const QString& text);
     void notice(int state, int item, std::optional<int> mode);
+    // The "CAL " prompt, where the digits typed are an access code.
+    bool atCodePrompt() const;
     void openMenu(int16_t state, int noticeMode);
     void loadEditValue(int16_t state);
     void itemAtMenuLevel();
@@ -105,6 +110,9 @@ private:
     void arrowHeld(bool up);
     void startArrowEntry();
     void clearHeldLoop();
+    // What CLEAR's release does, for the key and for the calibration time-out.
+    enum class ClearBy { Key, TimeOut };
+    void clearReleased(ClearBy by);
     void waitProcessingEvents(double seconds);
     void applySetPoint(int16_t state, EditAction action);
     void applyConfigItem(EditAction action);
@@ -118,6 +126,9 @@ private:
     Clock& clock_;
     HbxMenuHost& host_;
     HbxFields fields_;
+    // The entry display as the keypad rules last left it; a change is judged
+    // against it.
+    QString entryShown_;
     // False once the engine is gone: the held keys' loops let window events run,
     // and one of them may close the window that owns the engine.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -37,7 +37,7 @@ void HbxMenu::RefreshMenuDisplay()
         } else {
             host_.setReadOut(ReadOut::Volt, fields_.BlinkPhase ? QString() : QStringLiteral("CAL "));
             host_.setReadOut(ReadOut::Curr, QString());
-            host_.lampsOff(LampSet::Mode);
+            host_.ModeLampsOff();
         }
     }
     host_.repaint();
@@ -49,7 +49,7 @@ void HbxMenu::showSetPointMenu()
     host_.ShowValue(point.display, fields_.EditValue, HbxSetPointFormat(point, state_));
     host_.setReadOut(other(point.display), QString());
     host_.lampsOff(LampSet::Config);
-    host_.lampsOff(LampSet::Mode);
+    host_.ModeLampsOff();
     host_.lampsOff(LampSet::Fault);
     if (point.lamp >= 0 && !fields_.BlinkPhase)
         host_.setLamp(LampSet::SetPoint, point.lamp, point.lit);
@@ -97,9 +97,9 @@ void HbxMenu::showCalibrationItem()
     } else if (item == hbxcal::Versions) {
         host_.setReadOut(ReadOut::Volt, QLatin1Char('F') + state_.FirmwareVersion.rightJustified(4));
         host_.setReadOut(ReadOut::Curr, QLatin1Char('H') + state_.InterfaceVersion.rightJustified(4));
-    } else if (scale && (item == hbxcal::VoltageScale || item == hbxcal::CurrentScale)) {
+    } else if (const std::optional<int> rating = FullScaleRating(fields_.MenuState, item)) {
         const bool voltage = item == hbxcal::VoltageScale;
-        const QString value = typed.isEmpty() ? menu::NumberText(state_.Ratings[voltage ? 0 : 4]) : typed;
+        const QString value = typed.isEmpty() ? menu::NumberText(state_.Ratings[size_t(*rating)]) : typed;
         host_.setReadOut(voltage ? ReadOut::Volt : ReadOut::Curr, value);
         host_.setReadOut(voltage ? ReadOut::Curr : ReadOut::Volt, QStringLiteral("SC"));
     } else {

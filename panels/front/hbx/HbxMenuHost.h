@@ -21,9 +21,10 @@ public:
     // txtMEM, the one-digit memory display.
     virtual void setMemoryText(const QString& text) = 0;
 
-    // txtInput, the keypad entry display. setInputText puts the caret at the end
-    // and must not call HbxMenu::txtInput_Change (the engine has already applied
-    // the entry rules to the text it sets).
+    // txtInput, the keypad entry display. Every change of it calls
+    // HbxMenu::txtInput_Change but those made by setInputText, which puts the
+    // caret at the end (the engine has already applied the entry rules to the
+    // text it sets).
     virtual QString inputText() const = 0;
     virtual void setInputText(const QString& text) = 0;
 

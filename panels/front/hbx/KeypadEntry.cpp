@@ -49,6 +49,21 @@ KeypadText ApplyKeypadRules(const QString& text, bool memoryRecall)
     return {pushedOut(text), true, point};
 }
 
+KeypadText ApplyKeypadChange(const QString& shown, const QString& changed, bool memoryRecall)
+{
+    const bool appended = changed.size() > shown.size() && changed.startsWith(shown);
+    KeypadText result{appended ? shown : QString(), false, false};
+    for (const QChar key : changed.mid(result.text.size())) {
+        const KeypadText step = ApplyKeypadRules(result.text + key, memoryRecall);
+        result.text = step.text;
+        if (step.accepted) {
+            result.accepted = true;
+            result.pointTyped = step.pointTyped;
+        }
+    }
+    return result;
+}
+
 float EntryValue(const QString& text)
 {
     return float(legacy::leadingNumber(text));

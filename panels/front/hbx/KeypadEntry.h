@@ -19,6 +19,14 @@ struct KeypadText {
 // recall the display holds the one digit typed last.
 KeypadText ApplyKeypadRules(const QString& text, bool memoryRecall);
 
+// The display after any change, however it was made (a key, a paste, a tool
+// setting the text): shown is the display as the rules last left it, changed the
+// display now. Characters added at the end go through the rules one at a time,
+// as keys typed there would; any other change (an insertion, a deletion, a
+// replacement) is taken as the whole new text typed from an empty display.
+// accepted: some character was; pointTyped: the last accepted one was ".".
+KeypadText ApplyKeypadChange(const QString& shown, const QString& changed, bool memoryRecall);
+
 // The numeric value of the entry display.
 float EntryValue(const QString& text);
 

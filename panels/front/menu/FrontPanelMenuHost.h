@@ -13,7 +13,6 @@ public:
     // A lamp of a collection by its 1-based position (SetPointLamps 1..4,
     // ConfigLamps 1..7).
     virtual void setLamp(LampGroup group, int position, LampColour colour) = 0;
-    virtual void ModeLampsOff() = 0;   // all but STANDBY and POWER
     virtual void ConfigLampsOff() = 0;
     virtual void FaultLampsOff() = 0;
 

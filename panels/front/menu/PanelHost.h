@@ -24,6 +24,10 @@ public:
     virtual bool StatusBitShown(int bit) const = 0;
     virtual bool FaultBitShown(int bit) const = 0;
 
+    // Every lamp of ModeLamps off but STANDBY and POWER, which keep showing
+    // whether the output is on while a menu is open.
+    virtual void ModeLampsOff() = 0;
+
     // Every knob of the panel enabled or disabled.
     virtual void enableKnobs(bool enabled) = 0;
 

@@ -96,6 +96,28 @@ TEST_F(FrontPanelKeys, TypedTripLevelIsSentAsTypedAndStoredWithinTheRating)
     EXPECT_FLOAT_EQ(panel->knbVolt->value(), 12.5f);
 }
 
+TEST_F(FrontPanelKeys, EachSetKeyStoresItsValueWithinItsOwnBounds)
+{
+    auto& s = app->state();
+    const struct {
+        QPushButton* key;
+        int index;
+        int upper;
+        int lower; // -1: zero
+    } keys[] = {
+        {panel->cmdVolt, 0, 0, -1}, {panel->cmdCurr, 1, 4, -1}, {panel->cmdOVT, 2, 2, 3}, {panel->cmdOCT, 3, 6, 7}};
+    for (const auto& k : keys) {
+        const float upper = s.Ratings[size_t(k.upper)];
+        const float lower = k.lower < 0 ? 0.0f : s.Ratings[size_t(k.lower)];
+        prompts.values.push_back(QString::number(upper + 0.5));
+        k.key->click();
+        EXPECT_FLOAT_EQ(s.DeviceState[size_t(k.index)], upper) << k.key->objectName().toStdString();
+        prompts.values.push_back(QString::number(lower - 0.5));
+        k.key->click();
+        EXPECT_FLOAT_EQ(s.DeviceStateSaved[size_t(k.index)], lower) << k.key->objectName().toStdString();
+    }
+}
+
 TEST_F(FrontPanelKeys, HeldUpArrowStepsOneThenThreeThenThirteenDigits)
 {
     app->state().DeviceState[2] = 1.0f;

@@ -9,7 +9,9 @@
 #include "panels/front/GroupCaptionFrame.h"
 #include "panels/front/frmHBX.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
@@ -175,6 +177,54 @@ TEST_F(HbxPanel, KeysTypedOnThePanelGoIntoTheEntryDisplayAndEnterConfirms)
     EXPECT_TRUE(commands().contains("VOLT 7.25"));
     EXPECT_EQ(panel->fields().MenuState, 3);
     EXPECT_TRUE(panel->txtInput->text().isEmpty());
+}
+
+TEST_F(HbxPanel, EveryChangeOfTheEntryDisplayRunsTheKeypadRulesOnce)
+{
+    answerEverything();
+    panel->txtInput->setText("12a5");
+    EXPECT_EQ(panel->txtInput->text(), "125");
+    EXPECT_EQ(panel->fields().MenuMode, 7);
+    EXPECT_EQ(commands(), QStringList({"<>CHG 5,-1,7", "<>TYP 1"}));
+
+    panel->txtInput->clear();
+    QGuiApplication::clipboard()->setText("7.2x5.");
+    panel->txtInput->paste();
+    EXPECT_EQ(panel->txtInput->text(), "7.25");
+    EXPECT_EQ(panel->txtInput->cursorPosition(), 4);
+    panel->cmdEnter->click();
+    EXPECT_TRUE(commands().contains("VOLT 7.25"));
+
+    // The arrow keys write the stepped value themselves; that is no typing.
+    sent();
+    clock.onAdvance([this, at = clock.now() + 0.1, done = false](double now) mutable {
+        if (!done && now >= at) {
+            done = true;
+            panel->menuEngine().cmdArrow_MouseUp();
+        }
+    });
+    panel->menuEngine().cmdUp_MouseDown();
+    EXPECT_EQ(panel->txtInput->text(), "7.26");
+    EXPECT_FALSE(commands().contains("<>TYP 1"));
+}
+
+TEST_F(HbxPanel, SetPointMenusShowTheWholeValueAndKeepStandbyAndPower)
+{
+    answerEverything("0,0,180,0,0\r\n"); // output on, voltage in control
+    panel->tmrInfo_Timer();
+    app->state().DeviceState[4] = 25;
+    panel->cmdMenu->click();
+    panel->menuEngine().tmrMenu_Timer();
+    EXPECT_EQ(lit(), (QStringList{Lit("POWER", LampColour::Green), Lit("CTL", LampColour::Green)}));
+    for (int i = 0; i < 4; ++i)
+        panel->cmdItem->click();
+    EXPECT_EQ(panel->txtVolt->text(), "25");
+    QTest::keyClicks(panel->txtInput, "123");
+    EXPECT_EQ(panel->txtVolt->text(), "123");
+    EXPECT_EQ(lit(), QStringList{Lit("POWER", LampColour::Green)});
+    panel->cmdItem->click(); // no configuration while the output is on
+    ASSERT_EQ(panel->txtVolt->text(), "CAL ");
+    EXPECT_EQ(lit(), QStringList{Lit("POWER", LampColour::Green)});
 }
 
 TEST_F(HbxPanel, WithoutASupplyTheSimulatedWordsStandIn)

@@ -15,6 +15,7 @@ TEST(ReadoutValue, TruncatesToTheFormat)
         {0.999f, "0.00", "0.99"},     {12.348f, "0.00", "12.34"}, {55.55f, "0.0", "55.5"},
         {5000.3f, "0.", "5000."},     {1.0f, "0.000", "1.000"},   {0.0f, "0.00", "0.00"},
         {12000.0f, "", "12000"}, // general form has no digit to drop
+        {25.0f, "0", "25"},      {5.0f, "0", "5"},            {123.7f, "0", "123"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ShowValueText(c.value, c.format), c.shown) << c.value << " " << c.format;

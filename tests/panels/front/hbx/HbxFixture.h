@@ -34,6 +34,12 @@ public:
             if (lamp.first == set)
                 colour = LampColour::Off;
     }
+    void ModeLampsOff() override
+    {
+        for (auto& [lamp, colour] : lamps)
+            if (lamp.first == LampSet::Mode && lamp.second != 6 && lamp.second != 7)
+                colour = LampColour::Off;
+    }
     bool StatusBitShown(int bit) const override { return statusBits.at(bit); }
     bool FaultBitShown(int bit) const override { return faultBits.at(bit); }
     void enableKnobs(bool enabled) override { knobs = enabled; }

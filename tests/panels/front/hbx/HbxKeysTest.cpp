@@ -76,6 +76,7 @@ TEST_F(HbxKeysTest, ClearHeldInAMenuTellsTheSupplyAtFiveAndTenSeconds)
     };
     EXPECT_FALSE(hold(4.9).contains("<>CLR 1"));
     EXPECT_EQ(hold(6).first(), "<>CLR 1");
+    EXPECT_EQ(panel.lamp(LampSet::Mode, 7), LampColour::Off); // POWER blinked, the output is off
     const QStringList longPress = hold(12);
     EXPECT_EQ(longPress.mid(0, 3), QStringList({"<>CLR 1", "<>CLR 2", "<>CLR 0"}));
     EXPECT_EQ(panel.memory, "2"); // counted every 0.8 s from the second notice

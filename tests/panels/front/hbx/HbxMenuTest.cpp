@@ -1,4 +1,5 @@
 #include "HbxFixture.h"
+#include "panels/front/hbx/HbxItems.h"
 
 namespace dalto::testing {
 namespace {
@@ -150,8 +151,103 @@ TEST_F(HbxMenuTest, CalibrationClosesAfterSixtyQuietSeconds)
     EXPECT_EQ(f().MenuState, hbxstate::PotCalibration);
     clock.advance(0.2);
     sent();
+    panel.faultBits[7] = true; // a latched protection is for the user to clear
     EXPECT_TRUE(menu->CheckCalibrationTimeout());
     EXPECT_EQ(sent(), QStringList({"<>CHG 0,-1,0", "<>CLR 0"}));
+    menu->cmdClear_MouseUp();
+    EXPECT_EQ(sent(), QStringList({"<>CLR 0", "OUTP:PROT:CLE"}));
+}
+
+TEST_F(HbxMenuTest, EachSetPointMenuHoldsItsEntryToItsOwnRating)
+{
+    const auto entered = [this](int items, const QString& typed) {
+        menu->cmdMenu_Click();
+        for (int i = 0; i < items; ++i)
+            menu->cmdItem_Click();
+        type(typed);
+        sent();
+        menu->cmdEnter_Click();
+        return sent().first();
+    };
+    // Ratings: voltage 100, current 20, trip levels 110 and 22; the period has none.
+    const struct {
+        int items;
+        const char* above;
+        const char* at;
+        const char* below;
+        const char* command;
+    } menus[] = {
+        {0, "100.1", "100", "99.99", "VOLT "},   {1, "20.01", "20", "19.99", "CURR "},
+        {2, "110.1", "110", "109.9", "VOLT:PROT "}, {3, "22.01", "22", "21.99", "CURR:PROT "},
+    };
+    for (const auto& m : menus) {
+        const QString command = QString::fromLatin1(m.command);
+        EXPECT_EQ(entered(m.items, m.above), command + m.at);
+        EXPECT_EQ(entered(m.items, m.at), command + m.at);
+        EXPECT_EQ(entered(m.items, m.below), command + m.below);
+        // That menu's set point is now the one typed in idle, with the same bound.
+        type(m.above);
+        sent();
+        menu->cmdEnter_Click();
+        EXPECT_EQ(sent().first(), command + m.at);
+    }
+    EXPECT_EQ(entered(4, "9999"), "PER 9999");
+}
+
+TEST_F(HbxMenuTest, KeysDoNotOpenAMenuWhileDisplayIsHeld)
+{
+    menu->cmdDsply_MouseDown();
+    sent();
+    menu->cmdMenu_Click();
+    menu->cmdMem_Click();
+    EXPECT_EQ(sent(), QStringList());
+    EXPECT_EQ(f().MenuState, hbxstate::DisplayHeld);
+    menu->cmdDsply_MouseUp();
+    EXPECT_EQ(f().MenuState, hbxstate::Idle);
+    EXPECT_FALSE(panel.menuTimer);
+    EXPECT_TRUE(panel.infoTimer);
+}
+
+TEST_F(HbxMenuTest, FullScaleItemsSendOnlyTheShownOrTypedValue)
+{
+    // Pots at 128 that a stale edit value could leak from.
+    device.reply("80,80,80,80,80\r\n");
+    menu->cmdMenu_Click();
+    for (int i = 0; i < 6; ++i)
+        menu->cmdItem_Click();
+    type("2468");
+    menu->cmdEnter_Click();
+    const auto toItem = [this](int16_t item) {
+        while (f().MenuItem != item)
+            menu->cmdItem_Click();
+        sent();
+    };
+    const auto hold = [this](void (HbxMenu::*key)()) {
+        releaseAfter(0.1, [this] { menu->cmdArrow_MouseUp(); });
+        (menu.get()->*key)();
+        QStringList lines = sent();
+        lines.removeAll("<>IGN 1");
+        lines.removeAll("<>IGN 0");
+        return lines;
+    };
+
+    toItem(hbxcal::VoltageScale);
+    menu->cmdEnter_Click();
+    EXPECT_EQ(sent(), QStringList({"CAL:SCAL:VOLT 100"}));
+    EXPECT_EQ(hold(&HbxMenu::cmdUp_MouseDown), QStringList({"CAL:SCAL:VOLT 101"}));
+    EXPECT_EQ(panel.left, "101");
+    menu->cmdClear_MouseUp(); // back to the full scale last entered
+    EXPECT_EQ(sent(), QStringList({"<>CLR 0", "CAL:SCAL:VOLT 100"}));
+    EXPECT_EQ(context.state.Ratings[0], 100.0f);
+
+    toItem(hbxcal::CurrentScale);
+    EXPECT_EQ(hold(&HbxMenu::cmdDn_MouseDown), QStringList({"CAL:SCAL:CURR 19"}));
+    type("25");
+    sent();
+    EXPECT_EQ(hold(&HbxMenu::cmdUp_MouseDown), QStringList({"CAL:SCAL:CURR 26"}));
+    EXPECT_EQ(panel.input + "|" + panel.right, "26|26");
+    menu->cmdEnter_Click();
+    EXPECT_EQ(sent().first(), "CAL:SCAL:CURR 26");
 }
 
 } // namespace

@@ -80,6 +80,22 @@ TEST_F(MenuWalkTest, EnterLimitsTheTripLevelAndCommitsIt)
     EXPECT_TRUE(panel.setKeys && panel.knobs && panel.infoTimer && !panel.arrows);
 }
 
+TEST_F(MenuWalkTest, EnterHoldsEachTripLevelBetweenItsOwnBounds)
+{
+    const auto entered = [this](const char* walk, float value) {
+        keys(walk);
+        f().EditValue = value;
+        sent();
+        keys("E");
+        return sent().first();
+    };
+    // Over-voltage 10..110, over-current 2..22.
+    EXPECT_EQ(entered("M", 110.5f), "VOLT:PROT 110");
+    EXPECT_EQ(entered("M", 9.5f), "VOLT:PROT 10");
+    EXPECT_EQ(entered("MI", 22.5f), "CURR:PROT 22");
+    EXPECT_EQ(entered("MI", 1.5f), "CURR:PROT 2");
+}
+
 TEST_F(MenuWalkTest, ClearWhenIdleClearsALatchedProtection)
 {
     menu->ClearKeyAction();
