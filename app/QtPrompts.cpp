@@ -61,8 +61,11 @@ QString QtPrompts::pickFile(const FilePickRequest& request)
 {
     const QString filter = QtFileFilter(request.filter);
     QWidget* parent = QApplication::activeWindow();
+    // The callers ask about an existing file themselves, or replace it as the
+    // transcript save does; the dialog asking first would be a second question.
     return request.open ? QFileDialog::getOpenFileName(parent, request.title, request.folder, filter)
-                        : QFileDialog::getSaveFileName(parent, request.title, request.folder, filter);
+                        : QFileDialog::getSaveFileName(parent, request.title, request.folder, filter, nullptr,
+                                                       QFileDialog::DontConfirmOverwrite);
 }
 
 QString QtPrompts::inputValue(const QString& title, const QString& value)

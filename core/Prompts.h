@@ -14,7 +14,7 @@ struct FilePickRequest {
     QString title;    // full dialog title
     QString folder;   // initial folder
     QString filter;   // "Description (*.x)|*.x|All Files (*.*)|*.*"
-    bool open = true; // false: save dialog
+    bool open = true; // false: save dialog, which never asks about an existing file
 };
 
 class Prompts {

@@ -17,10 +17,9 @@ namespace {
 ModulationTable readTable(Session& session)
 {
     ModulationTable table;
-    if (const std::optional<ModSelection> selection = ReadModSelection(session.link(), table, {}))
-        table.selection = *selection;
-    for (int16_t row = 1; row <= ModulationTableLength && !session.failed(); ++row)
-        ReadTableRow(session.link(), table, row, {});
+    ReadModulationTable(session.link(), table, {});
+    // Unlike the panel's list, the file saved next records the selection just read.
+    table.selection = table.shown;
     return table;
 }
 

@@ -15,6 +15,7 @@ SelectionReply ParseModSelection(const QString& reply)
     const qsizetype comma = reply.indexOf(QLatin1Char(','));
     const double modType = legacy::leadingNumber(comma < 0 ? reply : reply.mid(comma + 1));
     if (modType != 0 && modType != 1) {
+        result.selection.controlInput = int16_t(controlInput);
         result.error = QStringLiteral("Invalid Modulation Type!");
         return result;
     }

@@ -9,8 +9,10 @@
 namespace dalto {
 
 struct SelectionReply {
-    ModSelection selection; // valid only when error is empty
-    QString error;          // "Invalid Control Input!" or "Invalid Modulation Type!"
+    // With an error, -1 stands for what was not understood: both indexes after an
+    // invalid control input (the type is then not read), the type after an invalid type.
+    ModSelection selection;
+    QString error; // "Invalid Control Input!" or "Invalid Modulation Type!"
 };
 
 // "controlInput,modType": the control input is the first character, the type the

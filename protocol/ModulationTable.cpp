@@ -1,5 +1,7 @@
 #include "ModulationTable.h"
 
+#include "core/LegacyNumbers.h"
+
 #include <algorithm>
 
 namespace dalto {
@@ -21,10 +23,23 @@ const ModTableRow* ModulationTable::find(int16_t row) const
     return at == rows.end() ? nullptr : &*at;
 }
 
+void ModulationTable::remove(int16_t row)
+{
+    std::erase_if(rows, [&](const ModTableRow& entry) { return entry.row == row; });
+    if (selectedRow == row)
+        selectedRow = 0;
+}
+
 void ModulationTable::clearRows()
 {
     rows.clear();
     selectedRow = 0;
+}
+
+int16_t ModRowAsked(const QString& text)
+{
+    const double limited = std::clamp(legacy::leadingNumber(text), 1.0, double(ModulationTableLength));
+    return legacy::toInteger(limited).value_or(1);
 }
 
 QString ModRowKey(int16_t row)

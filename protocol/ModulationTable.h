@@ -45,9 +45,15 @@ struct ModulationTable {
     void put(const ModTableRow& row);
     // The entry of row number, or null.
     const ModTableRow* find(int16_t row) const;
+    // Takes row number out of the list (its value on the device is not known).
+    void remove(int16_t row);
     // Empties the list (the selection is kept).
     void clearRows();
 };
+
+// The row a typed row number asks for: its leading number, forced into
+// 1..ModulationTableLength, rounded half to even ("2.6" is row 3, "75" row 50).
+int16_t ModRowAsked(const QString& text);
 
 // The list item key of a row: "key" + the number ("key7").
 QString ModRowKey(int16_t row);

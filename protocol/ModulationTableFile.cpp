@@ -2,6 +2,7 @@
 
 #include "ModulationExchange.h"
 #include "core/AppContext.h"
+#include "core/BusCode.h"
 #include "core/PickFile.h"
 #include "core/ProfileFile.h"
 #include "core/ProfileFileEdit.h"
@@ -39,6 +40,17 @@ QString pickTableFile(Prompts& prompts, const QString& mode)
 void tell(Prompts& prompts, const QString& text, PromptIcon icon = PromptIcon::None)
 {
     prompts.message(text, ApplicationTitle, PromptButtons::Ok, icon);
+}
+
+// The indexes a table file may hold (its Config keys).
+bool storedControlInput(int index)
+{
+    return index == 1 || index == 2;
+}
+
+bool storedModType(int index)
+{
+    return index == 0 || index == 1;
 }
 
 QString modKey(int16_t row)
@@ -156,6 +168,15 @@ bool SaveModulationTable(AppContext& context, const ModulationTable& table)
         tell(prompts, QStringLiteral("Please select the Control Input table first."));
         return false;
     }
+    // A selection typed in Simulated mode can lie outside what a load accepts.
+    if (!storedControlInput(table.selection.controlInput)) {
+        tell(prompts, QStringLiteral("Invalid Control Input!"), PromptIcon::Critical);
+        return false;
+    }
+    if (table.selection.modType != -1 && !storedModType(table.selection.modType)) {
+        tell(prompts, QStringLiteral("Invalid Modulation Type!"), PromptIcon::Critical);
+        return false;
+    }
     if (table.rows.empty()) {
         tell(prompts, QStringLiteral("No entries in the table to save."));
         return false;
@@ -182,7 +203,7 @@ bool SaveModulationTable(AppContext& context, const ModulationTable& table)
 }
 
 bool LoadModulationTable(DeviceLink& link, ModulationTable& table, const ModulationBoxes& boxes,
-                         const std::function<void(int16_t row)>& afterRow)
+                         const ModRowProgress& afterRow)
 {
     Prompts& prompts = link.context().prompts;
     const QString path = pickTableFile(prompts, QStringLiteral("open"));
@@ -202,11 +223,11 @@ bool LoadModulationTable(DeviceLink& link, ModulationTable& table, const Modulat
 
     const int controlInput = indexValue(file, ControlInputKey);
     const int modType = indexValue(file, TypeKey);
-    if (controlInput != MissingIndex && controlInput != 1 && controlInput != 2) {
+    if (controlInput != MissingIndex && !storedControlInput(controlInput)) {
         tell(prompts, QStringLiteral("Invalid Control Input in Saved File ") + path, PromptIcon::Critical);
         return false;
     }
-    if (modType != MissingIndex && modType != 0 && modType != 1) {
+    if (modType != MissingIndex && !storedModType(modType)) {
         tell(prompts, QStringLiteral("Invalid Modulation Type in Saved File ") + path, PromptIcon::Critical);
         return false;
     }
@@ -227,15 +248,26 @@ bool LoadModulationTable(DeviceLink& link, ModulationTable& table, const Modulat
         // Sending a made-up selection would change what the device modulates.
         note(link, QStringLiteral("No modulation selection in ") + path + QStringLiteral(", the device keeps its own"));
     }
-    if (const std::optional<ModSelection> selection = ReadModSelection(link, table, boxes))
-        table.selection = *selection;
+    const SelectionRead selection = ReadModSelection(link, table, boxes);
+    if (selection.outcome != ModRead::LinkLost)
+        table.selection = selection.selection;
+    else if (hasSelection)
+        table.selection = {}; // sent, but what the device took is not known
+    if (!ContinuesAfter(selection.outcome) || link.context().state.BusCode == bus::Simulated)
+        return true;
 
     for (const SavedRow& row : rows) {
-        if (row.vmod && row.value)
+        const bool sent = row.vmod && row.value;
+        if (sent)
             link.WriteDevice(QStringLiteral("MOD:TABL %1(%2,%3)").arg(row.row).arg(*row.vmod, *row.value), true);
-        ReadTableRow(link, table, row.row, boxes);
+        const RowRead read = ReadTableRow(link, table, row.row, boxes);
+        // A row sent but not read back may hold either value on the device.
+        if (sent && !ContinuesAfter(read.outcome))
+            table.remove(row.row);
         if (afterRow)
-            afterRow(row.row);
+            afterRow(row.row, read);
+        if (!ContinuesAfter(read.outcome))
+            break;
     }
     return true;
 }

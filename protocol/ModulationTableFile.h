@@ -14,8 +14,6 @@
 #include "protocol/ModulationExchange.h"
 #include "protocol/ModulationTable.h"
 
-#include <functional>
-
 namespace dalto {
 
 class DeviceLink;
@@ -29,9 +27,13 @@ bool SaveModulationTable(AppContext& context, const ModulationTable& table);
 
 // Asks for a file, sends its selection and every complete row to the device, then
 // reads the selection (into table.selection and table.shown) and rows 1..50 back
-// into table. afterRow runs after each row read-back (the panel repaints). True
-// when a file was loaded; false when cancelled or rejected (nothing sent).
+// into table (the list is not emptied first). afterRow runs after each row read-back
+// (the panel repaints). As Get All Data, the load ends at the first message, time-out
+// or link failure, and reads no row back in Simulated mode; a row sent whose
+// read-back failed leaves table, since the device may hold either value. True when a
+// file was loaded (also when the device failed on the way); false when cancelled or
+// rejected (nothing sent).
 bool LoadModulationTable(DeviceLink& link, ModulationTable& table, const ModulationBoxes& boxes,
-                         const std::function<void(int16_t row)>& afterRow = {});
+                         const ModRowProgress& afterRow = {});
 
 } // namespace dalto

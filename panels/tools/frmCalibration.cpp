@@ -280,15 +280,18 @@ void frmCalibration::cmdArrow_MouseUp()
 void frmCalibration::potHeld(bool up)
 {
     const QPointer<frmCalibration> self(this);
-    SharedState& state = app().state();
-    Clock& clock = app().context().clock;
+    AppContext& context = app().context();
+    SharedState& state = context.state;
+    Clock& clock = context.clock;
+    // The window may go, or the program end, while events run between the steps.
+    const auto holding = [&] { return self && !context.programEnding; };
     state.ButtonHeld = true;
-    while (self && state.ButtonHeld && selectedPot_ >= 0) {
+    while (holding() && state.ButtonHeld && selectedPot_ >= 0) {
         QLineEdit* box = txtPot.at(selectedPot_);
         box->setText(SteppedPot(box->text(), up));
         app().link().WriteDevice(QStringLiteral("CAL:POT %1,%2").arg(selectedPot_ + 1).arg(box->text()), true);
         const double sent = clock.now();
-        while (self && clock.now() - sent < StepSeconds)
+        while (holding() && clock.now() - sent < StepSeconds)
             clock.pump(PumpSliceMs);
     }
 }

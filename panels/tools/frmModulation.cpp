@@ -69,6 +69,8 @@ frmModulation::frmModulation(Application& app)
     frames->addWidget(buildCommandFrame(), 0, Qt::AlignTop);
     frames->addWidget(buildParameterFrame(), 1);
     setPanelContent(content);
+    cmdSave->setText(QStringLiteral("Save Output to File"));
+    cmdClear->setText(QStringLiteral("Clear Output"));
 }
 
 QWidget* frmModulation::buildCommandFrame()
@@ -233,20 +235,39 @@ ModulationBoxes frmModulation::boxes() const
             txtData3.at(TableRow)->text()};
 }
 
-std::optional<ModSelection> frmModulation::ReadModSelection()
+SelectionRead frmModulation::ReadModSelection()
 {
-    std::optional<ModSelection> read = dalto::ReadModSelection(app().link(), table_, boxes());
-    if (read)
+    const SelectionRead read = dalto::ReadModSelection(app().link(), table_, boxes());
+    if (read.outcome == ModRead::Answered)
         showSelection();
     return read;
 }
 
-std::optional<ModTableRow> frmModulation::ReadTableRow(int16_t row)
+RowRead frmModulation::ReadTableRow(int16_t row)
 {
-    std::optional<ModTableRow> read = dalto::ReadTableRow(app().link(), table_, row, boxes());
-    if (read)
-        showRow(*read);
+    const RowRead read = dalto::ReadTableRow(app().link(), table_, row, boxes());
+    showRowRead(row, read);
     return read;
+}
+
+// The list follows the table: a row read is shown under the position the device
+// reported; a row the table no longer holds leaves the list.
+void frmModulation::showRowRead(int16_t asked, const RowRead& read)
+{
+    if (read.outcome == ModRead::Answered)
+        showRow(read.row);
+    else if (!table_.find(asked))
+        delete itemForRow(asked);
+}
+
+// The MOD:TABL row's boxes after a Get or Set: what the device returned, or the
+// row asked for with empty values when it returned nothing.
+void frmModulation::showRowInBoxes(int16_t asked, const RowRead& read)
+{
+    const bool answered = read.outcome == ModRead::Answered;
+    txtData1.at(TableRow)->setText(QString::number(answered ? read.row.row : asked));
+    txtData2.at(TableRow)->setText(answered ? read.row.vmod : QString());
+    txtData3.at(TableRow)->setText(answered ? read.row.value : QString());
 }
 
 void frmModulation::showSelection()
@@ -304,6 +325,17 @@ void frmModulation::lvModTable_ItemClick(QTreeWidgetItem* item)
     txtData3.at(TableRow)->setText(item ? item->text(ModValue) : QString());
 }
 
+// What a selection read gave, in the row's boxes and the panel's selection. A read
+// that got no answer changes nothing, unless changed says a command has just been
+// sent: then what the device holds is not known.
+void frmModulation::takeSelection(const SelectionRead& read, bool changed)
+{
+    if (read.outcome != ModRead::LinkLost)
+        showSelectionInBoxes(read.selection);
+    else if (changed)
+        table_.selection = {};
+}
+
 void frmModulation::showSelectionInBoxes(const ModSelection& selection)
 {
     txtData1.at(SelectionRow)->setText(QString::number(selection.controlInput));
@@ -327,16 +359,13 @@ void frmModulation::cmdGetSCPI_Click(int index)
 {
     fraCmd->setEnabled(false);
     if (index == SelectionRow) {
-        if (const std::optional<ModSelection> read = ReadModSelection())
-            showSelectionInBoxes(*read);
+        takeSelection(ReadModSelection(), false);
     } else if (index == TableRow) {
         QLineEdit* rowBox = txtData1.at(TableRow);
         if (rowBox->text().isEmpty())
             rowBox->setText(QStringLiteral("1"));
-        const double asked = std::clamp(legacy::leadingNumber(rowBox->text()), 1.0, double(ModulationTableLength));
-        const int16_t row = legacy::toInteger(asked).value_or(1);
-        if (const std::optional<ModTableRow> read = ReadTableRow(row))
-            lvModTable_ItemClick(itemForRow(read->row));
+        const int16_t row = ModRowAsked(rowBox->text());
+        showRowInBoxes(row, ReadTableRow(row));
     } else {
         DeviceLink& link = app().link();
         link.WriteDevice(QueryOf(app().state().ScpiCommands.value(index)), true);
@@ -362,8 +391,7 @@ void frmModulation::cmdSetSCPI_Click(int index)
         link.WriteDevice(entry + QLatin1Char(' ') + txtData1.at(index)->text() + QLatin1Char(',')
                              + txtData2.at(index)->text(),
                          true);
-        if (const std::optional<ModSelection> read = ReadModSelection())
-            showSelectionInBoxes(*read);
+        takeSelection(ReadModSelection(), true);
     } else if (index == TableRow) {
         if (anyBoxEmpty({txtData1.at(index), txtData2.at(index), txtData3.at(index)}))
             return;
@@ -373,12 +401,16 @@ void frmModulation::cmdSetSCPI_Click(int index)
             rowBox->setText(QString::number(ModulationTableLength));
         else if (asked < 1)
             rowBox->setText(QStringLiteral("1"));
-        const QString row = rowBox->text();
-        link.WriteDevice(entry + QLatin1Char(' ') + row + QLatin1Char('(') + txtData2.at(index)->text()
+        const int16_t row = ModRowAsked(rowBox->text());
+        link.WriteDevice(entry + QLatin1Char(' ') + QString::number(row) + QLatin1Char('(') + txtData2.at(index)->text()
                              + QLatin1Char(',') + txtData3.at(index)->text() + QLatin1Char(')'),
                          true);
-        if (const std::optional<ModTableRow> read = ReadTableRow(static_cast<int16_t>(legacy::leadingNumber(row))))
-            lvModTable_ItemClick(itemForRow(read->row));
+        const RowRead read = dalto::ReadTableRow(link, table_, row, boxes());
+        // Sent but not read back: the device may hold either value.
+        if (!ContinuesAfter(read.outcome))
+            table_.remove(row);
+        showRowRead(row, read);
+        showRowInBoxes(row, read);
     } else {
         link.WriteDevice(entry + QLatin1Char(' ') + txtSCPI.at(index)->text(), true);
     }
@@ -397,19 +429,17 @@ void frmModulation::cmdPopulate_Click()
 {
     WaitCursor wait;
     setTableButtonsEnabled(false);
-    table_.clearRows();
     lvModTable->clear();
     prgPopulate->setRange(0, ModulationTableLength);
     prgPopulate->setValue(0);
     prgPopulate->setVisible(true);
-    ReadModSelection();
-    // The device may report another position than the one asked for; the loop
-    // still asks for each row once and ends after the table length.
-    for (int16_t row = 1; row <= ModulationTableLength && !app().context().programEnding; ++row) {
-        ReadTableRow(row);
-        prgPopulate->setValue(row);
+    ReadModulationTable(app().link(), table_, boxes(), [this](int16_t asked, const RowRead& read) {
+        showSelection(); // read just before the first row
+        showRowRead(asked, read);
+        prgPopulate->setValue(asked);
         app().context().clock.pump();
-    }
+    });
+    showSelection();
     prgPopulate->setVisible(false);
     showSelectedRowInBoxes();
     setTableButtonsEnabled(true);
@@ -438,15 +468,13 @@ void frmModulation::cmdLoadMod_Click()
 {
     WaitCursor wait;
     setTableButtonsEnabled(false);
-    const bool loaded = LoadModulationTable(app().link(), table_, boxes(), [this](int16_t row) {
-        if (const ModTableRow* read = table_.find(row))
-            showRow(*read);
+    const bool loaded = LoadModulationTable(app().link(), table_, boxes(), [this](int16_t asked, const RowRead& read) {
+        showRowRead(asked, read);
         app().context().clock.pump();
     });
     if (loaded) {
         showSelection();
-        if (table_.selection.controlInput >= 0)
-            showSelectionInBoxes(table_.selection);
+        showSelectionInBoxes(table_.selection);
         showSelectedRowInBoxes();
     }
     setTableButtonsEnabled(true);

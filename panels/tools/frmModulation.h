@@ -27,12 +27,11 @@ public:
 
     void Form_Load() override;
 
-    // Reads the selection from the device and shows it in the labels and the
-    // value column's caption; nothing after a message.
-    std::optional<ModSelection> ReadModSelection();
-    // Reads one row and files it into the list (at the position the device
-    // reports); nothing when no row was filed.
-    std::optional<ModTableRow> ReadTableRow(int16_t row);
+    // Reads the selection from the device and, when it answered, shows it in the
+    // labels and the value column's caption.
+    SelectionRead ReadModSelection();
+    // Reads one row and files it into the list, at the position the device reports.
+    RowRead ReadTableRow(int16_t row);
     void UpdateEepromButton();
 
     void cmdGetSCPI_Click(int index);
@@ -79,7 +78,10 @@ private:
     ModulationBoxes boxes() const;
     void showSelection();
     void showRow(const ModTableRow& row);
+    void showRowRead(int16_t asked, const RowRead& read);
+    void showRowInBoxes(int16_t asked, const RowRead& read);
     void showSelectedRowInBoxes();
+    void takeSelection(const SelectionRead& read, bool changed);
     void showSelectionInBoxes(const ModSelection& selection);
     bool anyBoxEmpty(std::initializer_list<QLineEdit*> boxes);
     void setTableButtonsEnabled(bool enabled);

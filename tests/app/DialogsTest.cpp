@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -116,4 +117,40 @@ TEST_F(DialogsTest, MessageBoxesShowTheirTextAsPlainText)
     QtPrompts qtPrompts(context.paths);
     qtPrompts.message(QStringLiteral("Reply: <b>DALTO</b>"), ApplicationTitle, PromptButtons::Ok, PromptIcon::None);
     EXPECT_EQ(format, Qt::PlainText);
+}
+
+// The program asks its own overwrite question where it has one (table files) and
+// replaces a transcript file as it is told: the save dialog must not ask first.
+TEST_F(DialogsTest, SaveDialogTakesAnExistingFileWithoutAskingAboutIt)
+{
+    const QString existing = dir.filePath("old.txt");
+    QFile old(existing);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+
+    bool dialogAsked = false;
+    bool chosen = false;
+    QTimer answering;
+    QObject::connect(&answering, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            dialogAsked = true;
+            box->reject();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (chosen) {
+                dialog->reject(); // the question kept it open
+                return;
+            }
+            chosen = true;
+            dialog->selectFile(existing);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+    });
+    answering.start(20);
+    QtPrompts qtPrompts(context.paths);
+    const QString path = qtPrompts.pickFile({"Dalto Panel - Select or Enter File", dir.path(),
+                                             "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", false});
+    answering.stop();
+    EXPECT_FALSE(dialogAsked);
+    EXPECT_EQ(path, existing);
 }

@@ -78,6 +78,13 @@ protected:
         return LoadModulationTable(link, table, {});
     }
     QStringList sent() { return device.linesSince(mark); }
+    // A table file of exactly size bytes: a selection, one row, and a comment to fill.
+    static QByteArray sized(qint64 size)
+    {
+        QByteArray text = "[Config]\nTable=1\nType=0\n[Table]\nkey1Mod=1\nkey1Out=2\n;";
+        text += QByteArray(size - text.size() - 1, 'x') + '\n';
+        return text;
+    }
 };
 
 } // namespace
@@ -92,6 +99,27 @@ TEST_F(ModulationTableFileTest, SavingNeedsASelectedInputAndRows)
     EXPECT_EQ(prompts.messageTexts(),
               QStringList({"Please select the Control Input table first.", "No entries in the table to save."}));
     EXPECT_TRUE(prompts.filePicks.empty());
+}
+
+TEST_F(ModulationTableFileTest, SavingRefusesASelectionALoadWouldRefuse)
+{
+    table.put({1, "0.000", "1.000"});
+    prompts.messages.clear();
+    for (const ModSelection refused : {ModSelection{3, 0}, ModSelection{1, 2}, ModSelection{2, -2}}) {
+        table.selection = refused;
+        EXPECT_FALSE(save(dir.filePath("t.modTable")));
+    }
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList({"Invalid Control Input!", "Invalid Modulation Type!", "Invalid Modulation Type!"}));
+    EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Critical);
+    EXPECT_TRUE(prompts.filePicks.empty());
+    prompts.files.clear();
+
+    // The edges a load takes: input 2 with type 1, and no type at all.
+    table.selection = {2, 1};
+    EXPECT_TRUE(save(dir.filePath("two.modTable")));
+    table.selection = {1, -1};
+    EXPECT_TRUE(save(dir.filePath("untyped.modTable")));
 }
 
 TEST_F(ModulationTableFileTest, OverwriteAfterOkLeavesOnlyTheListedRows)
@@ -178,6 +206,9 @@ TEST_F(ModulationTableFileTest, RejectedFilesSendNothing)
     const QList<std::pair<QString, QString>> cases = {
         {file("zero.modTable", "[Config]\nTable=0\nType=0\n"), "Invalid Control Input in Saved File "},
         {file("type.modTable", "[Config]\nTable=1\nType=2\n"), "Invalid Modulation Type in Saved File "},
+        {file("three.modTable", "[Config]\nTable=3\nType=0\n"), "Invalid Control Input in Saved File "},
+        {file("minus.modTable", "[Config]\nTable=2\nType=-1\n"), "Invalid Modulation Type in Saved File "},
+        {file("over.modTable", sized(ModTableFileLimit + 1)), "Invalid Modulation Table in Saved File "},
         {file("binary.modTable", QByteArray("[Config]\nTable=1\n\0\x01\xff", 20)),
          "Invalid Modulation Table in Saved File "},
         {file("huge.modTable", huge), "Invalid Modulation Table in Saved File "},
@@ -198,8 +229,56 @@ TEST_F(ModulationTableFileTest, SimulatedDeviceAnswersWithTheTypedBoxes)
 {
     context.state.BusCode = 5;
     table.selection.modType = 1;
-    EXPECT_EQ(ReadModSelection(link, table, {"2", "", "", ""}), (ModSelection{2, 1}));
+    EXPECT_EQ(ReadModSelection(link, table, {"2", "", "", ""}).selection, (ModSelection{2, 1}));
     EXPECT_EQ(table.shown, (ModSelection{2, 1}));
-    EXPECT_EQ(ReadTableRow(link, table, 4, {"", "", "", "0.7"}), (ModTableRow{4, "0", "0.7"}));
+    EXPECT_EQ(ReadTableRow(link, table, 4, {"", "", "", "0.7"}).row, (ModTableRow{4, "0", "0.7"}));
     EXPECT_EQ(table.rows, (std::vector<ModTableRow>{{4, "0", "0.7"}}));
+}
+
+TEST_F(ModulationTableFileTest, LengthLimitsHoldAtTheirExactBoundary)
+{
+    ASSERT_TRUE(load(file("full.modTable", sized(ModTableFileLimit)), true, {1}));
+    EXPECT_TRUE(sent().contains("MOD:TABL 1(1,2)"));
+
+    // A stored value is read through a 49-character buffer.
+    const QByteArray digits49 = "1." + QByteArray(47, '5');
+    ASSERT_EQ(digits49.size(), 49);
+    ASSERT_TRUE(load(file("long.modTable", "[Config]\nTable=1\nType=0\n[Table]\nkey1Mod=" + digits49 + "\nkey1Out="
+                                               + digits49 + "7\n"),
+                     true, {1}));
+    EXPECT_TRUE(sent().contains("MOD:TABL 1(" + digits49 + "," + digits49 + ")"));
+}
+
+TEST_F(ModulationTableFileTest, LoadEndsAtTheFirstBoxAndDropsARowItCouldNotReadBack)
+{
+    const QString path = file("t.modTable", "[Config]\nTable=1\nType=0\n[Table]\nkey1Mod=1\nkey1Out=2\n"
+                                            "key2Mod=3\nkey2Out=4\nkey3Mod=5\nkey3Out=6\n");
+    // The selection read back is not understood: one box, no row sent.
+    table.selection = {2, 1};
+    device.reply("");
+    device.reply("9,9\r\n");
+    prompts.files.push_back(path);
+    ASSERT_TRUE(LoadModulationTable(link, table, {}));
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Invalid Control Input!"});
+    EXPECT_EQ(sent(), (QStringList{"MODulation:TYPE:SELect 1, 0", "MOD:TYPE:SEL?"}));
+    EXPECT_EQ(table.selection, ModSelection{}) << "what the device took is not known";
+
+    // Row 2 is sent and its read-back never comes: the link's one box, row 2 leaves
+    // the table (the device may hold the old or the new value), row 3 is not sent.
+    prompts.messages.clear();
+    table.put({2, "0", "0"});
+    table.put({7, "0", "0"});
+    device.reply("");
+    device.reply("1,0\r\n");
+    device.reply("");
+    device.reply("1(1,2)\r\n");
+    device.reply("");
+    prompts.files.push_back(path);
+    std::vector<int16_t> progress;
+    ASSERT_TRUE(LoadModulationTable(link, table, {}, [&](int16_t asked, const RowRead&) { progress.push_back(asked); }));
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Device Timed Out.  Entering Simulated Mode!"});
+    EXPECT_EQ(sent().mid(2), (QStringList{"MOD:TABL 1(1,2)", "MOD:TABL? 1", "MOD:TABL 2(3,4)", "MOD:TABL? 2"}));
+    EXPECT_EQ(table.rows, (std::vector<ModTableRow>{{1, "1", "2"}, {7, "0", "0"}}));
+    EXPECT_EQ(progress, (std::vector<int16_t>{1, 2}));
+    EXPECT_EQ(table.selection, (ModSelection{1, 0}));
 }

@@ -161,3 +161,23 @@ TEST_F(CalibrationPanelTest, HeldUpRepeatsTheTopValueEveryTenthUntilReleased)
     hold(panel->cmdDn, 0.25);
     EXPECT_EQ(device.linesSince(mark), (QStringList{"CAL:POT 1,0", "CAL:POT 1,0", "CAL:POT 1,0"}));
 }
+
+TEST_F(CalibrationPanelTest, HeldKeyStopsStepsOnceTheProgramEnds)
+{
+    open();
+    enterCode("7351");
+    device.reply("100\r\n");
+    panel->cmdGetPot.at(0)->click();
+    device.linesSince(mark);
+    const double pressed = clock.now();
+    clock.onAdvance([&](double now) {
+        if (now - pressed >= 0.25)
+            app->endProgram();
+        if (now - pressed >= 5 && app->state().ButtonHeld)
+            press(panel->cmdUp, QEvent::MouseButtonRelease); // ends a loop that missed the end
+    });
+    press(panel->cmdUp, QEvent::MouseButtonPress);
+    clock.onAdvance(nullptr);
+    EXPECT_LT(clock.now() - pressed, 0.5);
+    EXPECT_EQ(device.linesSince(mark), (QStringList{"CAL:POT 1,101", "CAL:POT 1,102", "CAL:POT 1,103"}));
+}

@@ -9,6 +9,7 @@
 #include "panels/tools/frmModulation.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -201,4 +202,143 @@ TEST_F(ModulationPanelTest, ModulationItemAndEepromButtonFollowTheSupplyTypeAlso
     modulation.menu.mnuSetup->trigger();
     EXPECT_TRUE(modulation.cmdSaveToEeprom->isVisibleTo(&modulation)) << "MW from 1.4 on";
     EXPECT_FALSE(modulation.menu.mnuModulation->isEnabled()) << "its own item stays off after Setup";
+}
+
+TEST_F(ModulationPanelTest, GetAllDataEndsAtTheFirstBoxOrTimeOutAndShowsOnlyReportedRows)
+{
+    startPanel();
+    device.reply("1,0\r\n");
+    device.reply("1(0.1,1)\r\n");
+    device.reply("2(0.2,1)\r\n");
+    device.reply("3;0.3;1\r\n");
+    panel().cmdPopulate->click();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Invalid Elements at position 3!"});
+    EXPECT_EQ(sent(), (QStringList{"MOD:TYPE:SEL?", "MOD:TABL? 1", "MOD:TABL? 2", "MOD:TABL? 3"}));
+    EXPECT_EQ(listed(), (QStringList{"1 0.1 1", "2 0.2 1"}));
+
+    // Row 4 never answers: the link's one box, and the rows after it are not made up.
+    prompts.messages.clear();
+    device.reply("1,0\r\n");
+    for (int row = 1; row <= 3; ++row)
+        device.reply(QByteArray::number(row) + "(" + QByteArray::number(row) + ",0.5)\r\n");
+    panel().cmdPopulate->click();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Device Timed Out.  Entering Simulated Mode!"});
+    EXPECT_EQ(sent().size(), 5);
+    EXPECT_EQ(listed(), (QStringList{"1 1 0.5", "2 2 0.5", "3 3 0.5"}));
+    ASSERT_EQ(app->state().BusCode, 5);
+    EXPECT_TRUE(panel().cmdPopulate->isEnabled());
+
+    // Saved now (with a selection typed for the simulated device), the file holds
+    // those three rows and nothing else.
+    panel().txtData1.at(35)->setText("1");
+    panel().txtData2.at(35)->setText("0");
+    panel().cmdGetSCPI.at(35)->click();
+    const QString path = dir.filePath("after-timeout.modTable");
+    prompts.files.push_back(path);
+    panel().cmdSaveMod->click();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "[Config]\nTable=1\nType=0\n[Table]\nkey1Mod=1\nkey1Out=0.5\nkey2Mod=2\nkey2Out=0.5\n"
+                               "key3Mod=3\nkey3Out=0.5\n");
+
+    // In Simulated mode the boxes would give every row the same values: none is read.
+    prompts.messages.clear();
+    panel().cmdPopulate->click();
+    EXPECT_EQ(listed(), QStringList{});
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ModulationPanelTest, RefusedSelectionIsUnknownSoSaveRefuses)
+{
+    startPanel();
+    device.reply("1,0\r\n");
+    panel().cmdGetSCPI.at(35)->click();
+    device.reply("1(0,1)\r\n");
+    panel().cmdGetSCPI.at(36)->click();
+    ASSERT_EQ(panel().table().selection, (ModSelection{1, 0}));
+
+    const QString labels = panel().lblTable->text() + panel().lblType->text();
+    for (const auto& [reply, boxes] : {std::pair{"3,0\r\n", "-1 -1"}, std::pair{"2,7\r\n", "2 -1"}}) {
+        device.reply(reply);
+        panel().cmdGetSCPI.at(35)->click();
+        EXPECT_EQ(panel().txtData1.at(35)->text() + ' ' + panel().txtData2.at(35)->text(), boxes) << reply;
+        EXPECT_EQ(panel().lblTable->text() + panel().lblType->text(), labels) << "labels keep what they showed";
+    }
+    EXPECT_EQ(prompts.messageTexts(), (QStringList{"Invalid Control Input!", "Invalid Modulation Type!"}));
+
+    device.reply("3,1\r\n");
+    panel().cmdGetSCPI.at(35)->click();
+    prompts.messages.clear();
+    panel().cmdSaveMod->click();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Please select the Control Input table first."});
+    EXPECT_TRUE(prompts.filePicks.empty());
+}
+
+TEST_F(ModulationPanelTest, RowNumberIsLimitedAndRoundedAlikeForGetAndSet)
+{
+    startPanel();
+    struct Case {
+        const char* typed;
+        const char* asked;
+    };
+    for (const Case c : {Case{"0", "1"}, Case{"1", "1"}, Case{"2.6", "3"}, Case{"2.5", "2"}, Case{"50", "50"},
+                         Case{"51", "50"}, Case{"-4", "1"}, Case{"99999", "50"}}) {
+        panel().txtData1.at(36)->setText(c.typed);
+        device.reply("No table selected\r\n");
+        panel().cmdGetSCPI.at(36)->click();
+        EXPECT_EQ(sent(), QStringList{QStringLiteral("MOD:TABL? ") + c.asked}) << c.typed;
+        EXPECT_EQ(rowBoxes(), (QStringList{c.asked, "", ""})) << "nothing came back for " << c.typed;
+
+        panel().txtData1.at(36)->setText(c.typed);
+        panel().txtData2.at(36)->setText("0.5");
+        panel().txtData3.at(36)->setText("1.5");
+        device.reply("No table selected\r\n");
+        panel().cmdSetSCPI.at(36)->click();
+        EXPECT_EQ(sent(), (QStringList{QStringLiteral("MODulation:TABLe %1(0.5,1.5)").arg(c.asked),
+                                       QStringLiteral("MOD:TABL? ") + c.asked}))
+            << c.typed;
+        EXPECT_EQ(rowBoxes(), (QStringList{c.asked, "", ""})) << c.typed;
+    }
+    EXPECT_EQ(listed(), QStringList{});
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ModulationPanelTest, RowSetButNotReadBackLeavesTheList)
+{
+    startPanel();
+    device.reply("4(1,2)\r\n");
+    panel().txtData1.at(36)->setText("4");
+    panel().cmdGetSCPI.at(36)->click();
+    ASSERT_EQ(listed(), QStringList{"4 1 2"});
+    panel().txtData2.at(36)->setText("3");
+    panel().txtData3.at(36)->setText("4");
+    device.reply("4 (3 4)\r\n");
+    panel().cmdSetSCPI.at(36)->click();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Invalid Elements at position 4!"});
+    EXPECT_EQ(listed(), QStringList{}) << "the device may hold 1,2 or 3,4";
+    EXPECT_EQ(panel().table().rows.size(), 0u);
+}
+
+TEST_F(ModulationPanelTest, LoadShowsEachRowUnderTheReportedPosition)
+{
+    startPanel();
+    const QString path = dir.filePath("moved.modTable");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Config]\nTable=1\nType=0\n[Table]\nkey50Mod=7\nkey50Out=8\n");
+    file.close();
+    device.reply(""); // the selection command
+    device.reply("1,0\r\n");
+    for (int row = 1; row <= 49; ++row)
+        device.reply(QByteArray::number(row) + "(0,1)\r\n");
+    device.reply(""); // row 50 sent
+    device.reply("12(7,8)\r\n");
+    prompts.files.push_back(path);
+    panel().cmdLoadMod->click();
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join('\n').toStdString();
+    const QStringList rows = listed();
+    ASSERT_EQ(rows.size(), 49);
+    EXPECT_EQ(rows.at(11), "12 7 8");
+    EXPECT_EQ(rowBoxes(), (QStringList{"12", "7", "8"}));
+    EXPECT_EQ(panel().txtData1.at(35)->text() + panel().txtData2.at(35)->text(), "10");
 }
