@@ -66,9 +66,20 @@ int IntervalsFor(double pixels, double pixelsPerTick)
     return std::max(FewestIntervals, int(pixels / pixelsPerTick));
 }
 
-QString LabelFormat(int decimals)
+// The axis's range and ticks. A range change lays the axis out at once: the step
+// goes first when it grows and last when it shrinks, so that no layout in
+// between meets a wide range divided by a small step (thousands of ticks).
+void ApplyScale(QValueAxis& axis, double from, double to, double step, int decimals)
 {
-    return QStringLiteral("%.%1f").arg(decimals);
+    const bool growing = step > axis.tickInterval();
+    if (growing)
+        axis.setTickInterval(step);
+    axis.setRange(from, to);
+    if (!growing)
+        axis.setTickInterval(step);
+    const QString format = QStringLiteral("%.%1f").arg(decimals);
+    if (axis.labelFormat() != format)
+        axis.setLabelFormat(format);
 }
 
 QValueAxis* MakeAxis(const QString& title, const QString& format, QColor colour)
@@ -218,9 +229,8 @@ void TrendWindow::addReading(double clockSeconds, const StatusReading& reading)
 void TrendWindow::refresh()
 {
     if (chkFollow->isChecked() && !chkPause->isChecked()) {
-        const TrendSpan span = FollowSpan(log_, windowLength());
         movingTime_ = true;
-        timeAxis->setRange(span.from, span.to);
+        scaleTimeAxis(FollowSpan(log_, windowLength()));
         movingTime_ = false;
     }
     drawSpan();
@@ -242,7 +252,7 @@ void TrendWindow::drawSpan()
     const TrendSpan span{timeAxis->min(), timeAxis->max()};
     const int maxPoints = std::max(FewestPointsPerCurve, int(chart->plotArea().width()));
     TrendPoints points = PointsIn(log_, span, maxPoints, longestStep());
-    scaleTimeAxis(span);
+    scaleTimeAxis(span); // after a zoom or pan by the user: the ticks follow the range
     scaleValueAxis(*voltAxis, points.volts, span, ratings_.volts);
     scaleValueAxis(*ampAxis, points.amps, span, ratings_.amps);
     voltageCurve->setRuns(std::move(points.volts));
@@ -260,8 +270,7 @@ void TrendWindow::drawSpan()
 void TrendWindow::scaleTimeAxis(const TrendSpan& span)
 {
     const double step = RoundStep(span.to - span.from, IntervalsFor(chart->plotArea().width(), PixelsPerTimeTick));
-    timeAxis->setTickInterval(step);
-    timeAxis->setLabelFormat(LabelFormat(DecimalsFor(step)));
+    ApplyScale(*timeAxis, span.from, span.to, step, DecimalsFor(step));
 }
 
 void TrendWindow::scaleValueAxis(QValueAxis& axis, const TrendRuns& runs, const TrendSpan& span, double rating)
@@ -274,10 +283,7 @@ void TrendWindow::scaleValueAxis(QValueAxis& axis, const TrendRuns& runs, const 
     const AxisScale scale = cmdFullScale->isChecked() || !extent
                                 ? FullScale(top, intervals)
                                 : FitScale(extent->low, extent->high, intervals, NarrowestScale);
-    axis.setRange(scale.from, scale.to);
-    axis.setTickInterval(scale.step);
-    axis.setTickAnchor(scale.from);
-    axis.setLabelFormat(LabelFormat(scale.decimals));
+    ApplyScale(axis, scale.from, scale.to, scale.step, scale.decimals);
 }
 
 double TrendWindow::longestStep() const

@@ -137,10 +137,12 @@ TEST_F(TrendWindowTest, ACurveBreaksWhereReadingsAreMissingAndTheCursorSaysSo)
     EXPECT_NEAR(runs[1].first().x(), 13.2, 1e-9);
     EXPECT_EQ(window.currentCurve->runs().size(), 2u);
 
+    context.state.VoltFormat = QStringLiteral("0.00");
+    context.state.CurrFormat = QStringLiteral("0.000");
     window.showCursor(12.8);
     EXPECT_EQ(window.lblCursor->text(), "12.8 s   no reading");
     window.showCursor(10.25);
-    EXPECT_EQ(window.lblCursor->text(), "10.4 s   5.000 V   0.500 A   INT OUT CV");
+    EXPECT_EQ(window.lblCursor->text(), "10.4 s   5.00 V   0.500 A   INT OUT CV");
 }
 
 TEST_F(TrendWindowTest, ValueAxesFollowTheReadingsInViewOnRoundTicksOrShowTheFullScale)
