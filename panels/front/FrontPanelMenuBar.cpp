@@ -75,7 +75,9 @@ void FrontPanelWindow::mnuTrend_Click()
         trend_ = new trend::TrendWindow(app().context(), {s.Ratings[0], s.Ratings[4]}, PollInterval / 1000.0, this);
         connect(this, &FrontPanelWindow::statusRead, trend_, [this](double seconds, const StatusReading& reading) {
             // What Simulated mode shows was never measured: the trend leaves a gap.
-            if (state().BusCode != bus::Simulated)
+            if (state().BusCode == bus::Simulated)
+                trend_->passTime(seconds);
+            else
                 trend_->addReading(seconds, reading);
         });
     }

@@ -65,7 +65,7 @@ TrendSpan FollowSpan(const TrendLog& log, TrendWindowLength length)
     if (log.empty())
         return {0, length.value_or(EmptySpan)};
     const double first = log.at(0).seconds;
-    const double last = log.back().seconds;
+    const double last = std::max(log.back().seconds, log.latest());
     if (!length)
         return {first, std::max(last, first + ShortestSpan)};
     const double to = std::max(last, first + *length);

@@ -23,8 +23,9 @@ struct TrendSpan {
 // The time windows offered: the last 1, 5 or 30 minutes, or everything.
 using TrendWindowLength = std::optional<double>;
 
-// The span that follows the newest reading: the last length seconds, or the
-// whole log. A log shorter than the window fills it from the left.
+// The span that follows the newest reading, or the latest poll without one:
+// the last length seconds, or the whole log. A log shorter than the window
+// fills it from the left.
 TrendSpan FollowSpan(const TrendLog& log, TrendWindowLength length);
 
 // The unbroken stretches of one curve, oldest first.

@@ -226,6 +226,13 @@ void TrendWindow::addReading(double clockSeconds, const StatusReading& reading)
         refresh();
 }
 
+void TrendWindow::passTime(double clockSeconds)
+{
+    log_.passTime(clockSeconds);
+    if (!chkPause->isChecked())
+        refresh();
+}
+
 void TrendWindow::refresh()
 {
     if (chkFollow->isChecked() && !chkPause->isChecked()) {

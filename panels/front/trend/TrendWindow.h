@@ -50,6 +50,9 @@ public:
 
     // One poll's result, taken at clockSeconds (the Clock service's time).
     void addReading(double clockSeconds, const StatusReading& reading);
+    // A poll at clockSeconds that measured nothing (Simulated mode): the plot
+    // moves on and shows the gap.
+    void passTime(double clockSeconds);
     const TrendLog& log() const { return log_; }
 
     void exportCsv();

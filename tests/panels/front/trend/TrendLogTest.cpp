@@ -92,6 +92,14 @@ TEST(TrendSpan, FollowsTheNewestReadingWithinTheChosenWindow)
     const TrendSpan all = FollowSpan(log, std::nullopt);
     EXPECT_DOUBLE_EQ(all.from, 0.0);
     EXPECT_DOUBLE_EQ(all.to, 200.0);
+
+    // Polls without a measurement move the span on over the gap they leave.
+    log.passTime(230);
+    EXPECT_DOUBLE_EQ(FollowSpan(log, 60.0).to, 230.0);
+    EXPECT_DOUBLE_EQ(FollowSpan(log, std::nullopt).to, 230.0);
+    TrendLog none;
+    none.passTime(50);
+    EXPECT_EQ(FollowSpan(none, 60.0).to, 60.0);
 }
 
 TEST(TrendSpan, DrawsEveryReadingOfAShortStretchAndThinsALongOneKeepingSpikes)

@@ -228,8 +228,10 @@ TEST_F(PanelTrend, ViewMenuOpensItThePollsFeedItAndItGoesWithThePanel)
     EXPECT_EQ(sent(), QStringList{"<>STA"}); // the poll's own exchange only
 
     app->state().BusCode = 5; // Simulated: stand-in values are no measurement
+    clock.advance(120);
     panel.tmrInfo_Timer();
     EXPECT_EQ(trend->log().size(), 1u);
+    EXPECT_GE(trend->timeAxis->max(), 120.0) << "the plot moves on over the gap";
 
     panel.panelMenu.mnuTrend->trigger(); // the same window again
     EXPECT_EQ(panel.trendWindow(), trend.data());
