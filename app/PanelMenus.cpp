@@ -42,10 +42,11 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
     QMenuBar& bar = *window.menuBar();
     PanelMenu menu;
     menu.ownWindowName = ownWindowName;
-    menu.mnuFile = namedMenu(bar, QStringLiteral("mnuFile"), style.accelerators ? QStringLiteral("&File") : QStringLiteral("File"));
+    // Every menu of the bar opens from the keyboard (Alt and the underlined letter).
+    menu.mnuFile = namedMenu(bar, QStringLiteral("mnuFile"), QStringLiteral("&File"));
     menu.mnuExit = namedItem(*menu.mnuFile, QStringLiteral("mnuExit"), style.accelerators ? QStringLiteral("E&xit") : QStringLiteral("Exit"));
 
-    menu.mnuView = namedMenu(bar, QStringLiteral("mnuView"), QStringLiteral("View"));
+    menu.mnuView = namedMenu(bar, QStringLiteral("mnuView"), QStringLiteral("&View"));
     menu.mnuVirtual = namedItem(*menu.mnuView, QStringLiteral("mnuVirtual"), QStringLiteral("Virtual Control Panel"));
     menu.mnuCommand = namedItem(*menu.mnuView, QStringLiteral("mnuCommand"),
                                 style.shortCaptions ? QStringLiteral("Command") : QStringLiteral("Command Panel"));
@@ -62,11 +63,11 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
 
     menu.mnuComm = namedMenu(bar,
                              style.family == PanelFamily::Tool ? QStringLiteral("mnuComm") : QStringLiteral("mnuCommunication"),
-                             QStringLiteral("Communication"));
+                             QStringLiteral("&Communication"));
     menu.mnuSimulate = namedItem(*menu.mnuComm, QStringLiteral("mnuSimulate"), QStringLiteral("Simulate Inst"));
     menu.mnuSetup = namedItem(*menu.mnuComm, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
 
-    menu.mnuAbout = bar.addAction(QStringLiteral("About"));
+    menu.mnuAbout = bar.addAction(QStringLiteral("&About"));
     menu.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
     for (const QString& name : {window::frmCommand, window::frmRegisters, window::frmCalibration,

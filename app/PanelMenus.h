@@ -23,7 +23,7 @@ enum class PanelFamily {
 
 struct PanelMenuStyle {
     PanelFamily family = PanelFamily::Tool;
-    bool accelerators = false;   // "&File" with "E&xit"
+    bool accelerators = false;   // "E&xit" (every menu of the bar has its mnemonic)
     bool shortCaptions = false;  // "Command" and "Registers"
     bool withModulation = true;  // frmHB has no Modulation item
     bool withTrend = false;      // the front panels' plot of their readings

@@ -9,7 +9,9 @@
 // and sends its closing command in Form_Unload().
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QString>
+#include <optional>
 
 namespace dalto {
 
@@ -35,13 +37,24 @@ public:
     // Form_Unload, then the closing rule. Called by WindowRegistry::unload.
     void unload();
 
+    // Opens (when next shown) in the place of previous, the panel it follows,
+    // wholly on previous's screen. Called by WindowRegistry::load.
+    void openInPlaceOf(const QWidget& previous);
+
     // True only while the panel is being unloaded as part of a switch.
     bool Switching = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void moveToOpeningPlace();
+
+    // Where the panel before this one was, and its window frame's margins: this
+    // one's frame is not known until the window system has put it on the screen.
+    std::optional<QRect> previousFrame_;
+    QMargins frameMargins_;
     Application& app_;
     QString windowName_;
 };

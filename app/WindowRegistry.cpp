@@ -1,5 +1,6 @@
 #include "WindowRegistry.h"
 
+#include "Application.h"
 #include "PanelWindow.h"
 
 namespace dalto {
@@ -26,6 +27,9 @@ PanelWindow* WindowRegistry::load(const QString& name)
         return nullptr;
     PanelWindow* window = (*factory)(app_);
     loaded_.insert(name, window);
+    // A panel takes the place of the one it replaces.
+    if (const PanelWindow* previous = app_.currentPanel(); previous && previous->isVisible())
+        window->openInPlaceOf(*previous);
     window->Form_Load();
     return window;
 }

@@ -6,6 +6,11 @@
 
 namespace dalto {
 
+namespace {
+// A long list goes on over several lines, broken between paths, never inside one.
+constexpr qsizetype PathsPerLine = 4;
+} // namespace
+
 QString SerialPortMeaning(const QString& iniPath, const QString& portText, const QStringList& present)
 {
     bool ok = false;
@@ -23,7 +28,13 @@ QString SerialPortsPresent(const QStringList& present)
 {
     if (present.isEmpty())
         return QStringLiteral("No serial ports found on this computer");
-    return QStringLiteral("Serial ports on this computer: ") + present.join(QStringLiteral(", "));
+    QString text = QStringLiteral("Serial ports on this computer: ");
+    for (qsizetype i = 0; i < present.size(); ++i) {
+        if (i > 0)
+            text += i % PathsPerLine == 0 ? QStringLiteral(",\n") : QStringLiteral(", ");
+        text += present[i];
+    }
+    return text;
 }
 
 QStringList PresentSerialPorts()

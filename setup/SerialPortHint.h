@@ -12,7 +12,7 @@ namespace dalto {
 QString SerialPortMeaning(const QString& iniPath, const QString& portText, const QStringList& present);
 
 // "Serial ports on this computer: /dev/ttyS0, /dev/ttyUSB0", or the note that
-// there are none.
+// there are none; four paths to a line.
 QString SerialPortsPresent(const QStringList& present);
 
 // The device paths of the serial ports the system reports.

@@ -7,6 +7,7 @@
 #include "Named.h"
 #include "PlainLabel.h"
 #include "SerialPortHint.h"
+#include "TitleWidth.h"
 #include "WaitCursor.h"
 #include "frmChange.h"
 #include "frmChangeTCPIP.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace dalto {
@@ -60,7 +62,6 @@ frmCommSetup::frmCommSetup(DeviceLink& link, ShowModal showModal, QWidget* paren
     cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("cmdCancel"));
     cmdFind = Named(new QPushButton(QStringLiteral("Find..."), this), QStringLiteral("cmdFind"));
     cmdChange = Named(new QPushButton(QStringLiteral("Change..."), this), QStringLiteral("cmdChange"));
-    lblPortsPresent->setWordWrap(true);
 
     grid_ = new QGridLayout;
     grid_->addWidget(lblAddress, 0, 0);
@@ -73,10 +74,13 @@ frmCommSetup::frmCommSetup(DeviceLink& link, ShowModal showModal, QWidget* paren
     buttons->addStretch();
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout_ = new QVBoxLayout(this);
+    layout_->addLayout(grid_);
+    layout_->addLayout(buttons);
+    // The layout fixes the dialog's size; this keeps it wide enough for its title.
+    titleRoom_ = new QSpacerItem(0, 0);
+    layout_->addItem(titleRoom_);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmCommSetup::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmCommSetup::cmdCancel_Click);
@@ -90,6 +94,9 @@ void frmCommSetup::setBus(int16_t bus)
     bus_ = bus;
     const QStringList& names = link_.context().state.CommList;
     setWindowTitle((bus >= 0 && bus < names.size() ? names[bus] : QString()) + QStringLiteral(" Setup"));
+    const QMargins margins = layout_->contentsMargins();
+    titleRoom_->changeSize(TitleWidth(*this) - margins.left() - margins.right(), 0);
+    layout_->invalidate();
 
     const bool serial = bus == bus::Rs232 || bus::isRs485(bus);
     // GPIB and RS-232 edit their one value in cmbPort on the first row.

@@ -16,6 +16,8 @@
 
 class QComboBox;
 class QGridLayout;
+class QSpacerItem;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -67,6 +69,8 @@ private:
     DeviceLink& link_;
     ShowModal showModal_;
     QGridLayout* grid_;
+    QVBoxLayout* layout_;
+    QSpacerItem* titleRoom_;
     int16_t bus_ = -1;
     QString address_;
     QString port_;

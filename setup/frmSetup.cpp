@@ -4,6 +4,7 @@
 #include "DialogIcon.h"
 #include "Named.h"
 #include "PlainLabel.h"
+#include "TitleWidth.h"
 #include "WaitCursor.h"
 #include "core/Configuration.h"
 #include "frmCommSetup.h"
@@ -76,6 +77,7 @@ frmSetup::frmSetup(DeviceLink& link, ShowModal showModal, QWidget* parent)
     layout->addWidget(Frame4);
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
+    setMinimumWidth(TitleWidth(*this));
 
     connect(cmdConfigure, &QPushButton::clicked, this, &frmSetup::cmdConfigure_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmSetup::cmdOK_Click);

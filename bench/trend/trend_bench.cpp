@@ -8,13 +8,13 @@
 #include "core/AppContext.h"
 #include "panels/front/StatusReply.h"
 #include "panels/front/trend/TrendChartView.h"
+#include "panels/front/trend/TrendCurve.h"
 #include "panels/front/trend/TrendWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLineSeries>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -58,7 +58,7 @@ double HeapBytes()
 void BM_OneMoreReadingAndRepaint(benchmark::State& state)
 {
     Bench bench;
-    TrendWindow window(bench.context, {15, 100});
+    TrendWindow window(bench.context, {15, 100}, 1 / ReadingsPerSecond);
     window.cboWindow->setCurrentIndex(int(state.range(0)));
     window.show();
     // An hour fed quickly: held still meanwhile, then following again.
@@ -77,7 +77,7 @@ void BM_OneMoreReadingAndRepaint(benchmark::State& state)
     state.counters["cpu_percent_at_5Hz"] =
         benchmark::Counter(1.0 / (ReadingsPerSecond * 100), benchmark::Counter::kIsIterationInvariantRate
                                                                 | benchmark::Counter::kInvert);
-    state.counters["points_drawn"] = double(window.voltageSeries->count());
+    state.counters["points_drawn"] = double(window.voltageCurve->pointCount());
 }
 BENCHMARK(BM_OneMoreReadingAndRepaint)->ArgName("window")->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 
@@ -85,7 +85,7 @@ void BM_MemoryPerReading(benchmark::State& state)
 {
     for (auto _ : state) {
         Bench bench;
-        TrendWindow window(bench.context, {15, 100});
+        TrendWindow window(bench.context, {15, 100}, 1 / ReadingsPerSecond);
         window.show();
         QApplication::processEvents();
         const double before = HeapBytes();

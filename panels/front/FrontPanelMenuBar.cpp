@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/WindowNames.h"
+#include "core/BusCode.h"
 #include "protocol/StatusProtocol.h"
 #include "trend/TrendWindow.h"
 
@@ -71,8 +72,14 @@ void FrontPanelWindow::mnuTrend_Click()
 {
     if (!trend_) {
         const SharedState& s = state();
-        trend_ = new trend::TrendWindow(app().context(), {s.Ratings[0], s.Ratings[4]}, this);
-        connect(this, &FrontPanelWindow::statusRead, trend_, &trend::TrendWindow::addReading);
+        trend_ = new trend::TrendWindow(app().context(), {s.Ratings[0], s.Ratings[4]}, PollInterval / 1000.0, this);
+        connect(this, &FrontPanelWindow::statusRead, trend_, [this](double seconds, const StatusReading& reading) {
+            // What Simulated mode shows was never measured: the trend leaves a gap.
+            if (state().BusCode == bus::Simulated)
+                trend_->passTime(seconds);
+            else
+                trend_->addReading(seconds, reading);
+        });
     }
     trend_->show();
     trend_->raise();

@@ -33,7 +33,6 @@ constexpr int KnobSize = 96;
 constexpr int FlashInterval = 100;
 constexpr double BlinkHalfPeriod = 0.35;
 constexpr int PumpSliceMs = 10;
-constexpr int PollInterval = 200;
 // The reply is kept in a fixed-width text, as the device's answer buffer is.
 constexpr int ReplyWidth = 100;
 } // namespace

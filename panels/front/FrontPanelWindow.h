@@ -98,6 +98,8 @@ public:
     TranscriptBox* rtbTranx;
     QPushButton* cmdClearText;
     QPushButton* cmdSave;
+    // Milliseconds from one poll of tmrInfo to the next.
+    static constexpr int PollInterval = 200;
     QTimer* tmrInfo;
     QTimer* tmrMenu;
     QTimer* tmrFlash;

@@ -99,7 +99,7 @@ TEST_F(PanelSwitchTest, ToolPanelMenuBarCaptionsAndAvailability)
     auto& command = currentAs<frmCommand>();
     const PanelMenu& menu = command.menu;
     EXPECT_EQ(captionsOf(command.menuBar()->actions()),
-              (QStringList{"File", "View", "Communication", "About"}));
+              (QStringList{"&File", "&View", "&Communication", "&About"}));
     EXPECT_EQ(captionsOf(menu.mnuFile->actions()), QStringList{"Exit"});
     EXPECT_EQ(captionsOf(menu.mnuView->actions()),
               (QStringList{"Virtual Control Panel", "Command Panel", "Register Panel", "Calibration Panel",

@@ -107,6 +107,9 @@ TEST(SerialPortHint, PortNumbersNameTheirDevicePathAndWhetherItExists)
     EXPECT_EQ(SerialPortsPresent({}), "No serial ports found on this computer");
     EXPECT_EQ(SerialPortsPresent({"/dev/ttyS0", "/dev/ttyUSB0"}),
               "Serial ports on this computer: /dev/ttyS0, /dev/ttyUSB0");
+    // A long list breaks between paths, never inside one.
+    EXPECT_EQ(SerialPortsPresent({"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "/dev/ttyUSB0"}),
+              "Serial ports on this computer: /dev/ttyS0, /dev/ttyS1, /dev/ttyS2, /dev/ttyS3,\n/dev/ttyUSB0");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "core/ProfileFile.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QDir>
@@ -58,6 +60,31 @@ TEST_F(SetupDialog, ChoosingABusLeadsToItsConfigurationAndSwapsAddresses)
     EXPECT_EQ(dialog->lblPortDisplay->text(), "1") << "a network port is no serial port";
     EXPECT_TRUE(dialog->lblAddress->isHidden());
     EXPECT_EQ(dialog->lblPort->text(), "Comm Port");
+}
+
+TEST_F(SetupDialog, BothDialogsShowTheirWholeTitleAndSerialPathsAreNeverWrapped)
+{
+    // The title in the title bar's bold face, with room for at least the three
+    // buttons beside it.
+    const auto titleFits = [](QWidget& window) {
+        QFont bold = window.font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        window.layout()->activate();
+        EXPECT_GT(window.minimumWidth(), metrics.horizontalAdvance(window.windowTitle()) + 3 * metrics.height())
+            << window.windowTitle().toStdString();
+    };
+    const auto dialog = open();
+    titleFits(*dialog);
+    modal.then([&](QDialog& d) {
+        auto& comm = as<frmCommSetup>(d);
+        titleFits(comm);
+        EXPECT_FALSE(comm.lblPortPath->wordWrap());
+        EXPECT_FALSE(comm.lblPortsPresent->wordWrap());
+        comm.cmdCancel->click();
+    });
+    dialog->cmbComm->setCurrentIndex(1);
+    EXPECT_EQ(modal.shown.size(), 1u);
 }
 
 TEST_F(SetupDialog, ConfigurationResultIsShownAndTheSimulatedBusNeedsNone)

@@ -23,6 +23,7 @@ void TrendLog::append(double clockSeconds, float volts, float amps, int32_t stat
     if (!started_)
         begin(QDateTime::currentDateTime(), clockSeconds);
     const TrendRecord record{clockSeconds - startClock_, volts, amps, status, fault};
+    latest_ = std::max(latest_, record.seconds);
     if (count_ > 0) {
         const TrendRecord& previous = back();
         for (const TrendMark mark : MarksBetween(previous.status, previous.fault, status, fault))
@@ -43,6 +44,12 @@ void TrendLog::append(double clockSeconds, float volts, float amps, int32_t stat
     const double oldest = at(0).seconds;
     while (!marks_.empty() && marks_.front().seconds < oldest)
         marks_.pop_front();
+}
+
+void TrendLog::passTime(double clockSeconds)
+{
+    if (started_)
+        latest_ = std::max(latest_, clockSeconds - startClock_);
 }
 
 const TrendRecord& TrendLog::at(std::size_t index) const

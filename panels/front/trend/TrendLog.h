@@ -39,6 +39,12 @@ public:
     // Without it, the first reading starts the session at the present time.
     void begin(const QDateTime& wall, double clockSeconds);
     void append(double clockSeconds, float volts, float amps, int32_t status, int32_t fault);
+    // A poll at clockSeconds that brought no measurement: time goes on without
+    // a reading (nothing before the first reading).
+    void passTime(double clockSeconds);
+    // The latest time of a reading or a poll without one (seconds since the
+    // session started).
+    double latest() const { return latest_; }
 
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
@@ -65,6 +71,7 @@ private:
     std::deque<TrendMarkRecord> marks_;
     QDateTime startWall_;
     double startClock_ = 0;
+    double latest_ = 0;
     bool started_ = false;
 };
 

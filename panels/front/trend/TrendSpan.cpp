@@ -23,6 +23,41 @@ void AddExtremes(QList<QPointF>& points, const QPointF& low, const QPointF& high
         points.append(low);
     }
 }
+
+// Every reading of [from, to).
+void AddAll(const TrendLog& log, std::size_t from, std::size_t to, QList<QPointF>& volts, QList<QPointF>& amps)
+{
+    for (std::size_t i = from; i < to; ++i) {
+        const TrendRecord& r = log.at(i);
+        volts.append({r.seconds, r.volts});
+        amps.append({r.seconds, r.amps});
+    }
+}
+
+// The readings of [from, to) in slices, each drawn as its lowest and highest reading.
+void AddThinned(const TrendLog& log, std::size_t from, std::size_t to, std::size_t slices, QList<QPointF>& volts,
+                QList<QPointF>& amps)
+{
+    const std::size_t count = to - from;
+    for (std::size_t slice = 0; slice < slices; ++slice) {
+        const std::size_t first = from + count * slice / slices;
+        const std::size_t last = from + count * (slice + 1) / slices;
+        if (first == last)
+            continue;
+        QPointF lowV, highV, lowI, highI;
+        for (std::size_t i = first; i < last; ++i) {
+            const TrendRecord& r = log.at(i);
+            const QPointF v(r.seconds, r.volts);
+            const QPointF a(r.seconds, r.amps);
+            if (i == first || v.y() < lowV.y()) lowV = v;
+            if (i == first || v.y() > highV.y()) highV = v;
+            if (i == first || a.y() < lowI.y()) lowI = a;
+            if (i == first || a.y() > highI.y()) highI = a;
+        }
+        AddExtremes(volts, lowV, highV);
+        AddExtremes(amps, lowI, highI);
+    }
+}
 } // namespace
 
 TrendSpan FollowSpan(const TrendLog& log, TrendWindowLength length)
@@ -30,14 +65,14 @@ TrendSpan FollowSpan(const TrendLog& log, TrendWindowLength length)
     if (log.empty())
         return {0, length.value_or(EmptySpan)};
     const double first = log.at(0).seconds;
-    const double last = log.back().seconds;
+    const double last = std::max(log.back().seconds, log.latest());
     if (!length)
         return {first, std::max(last, first + ShortestSpan)};
     const double to = std::max(last, first + *length);
     return {to - *length, to};
 }
 
-TrendPoints PointsIn(const TrendLog& log, const TrendSpan& span, int maxPoints)
+TrendPoints PointsIn(const TrendLog& log, const TrendSpan& span, int maxPoints, double longestStep)
 {
     TrendPoints points;
     if (log.empty())
@@ -46,40 +81,38 @@ TrendPoints PointsIn(const TrendLog& log, const TrendSpan& span, int maxPoints)
     const std::size_t begin = first > 0 ? first - 1 : 0;
     const std::size_t end = std::min(log.firstAtOrAfter(span.to) + 1, log.size());
     const std::size_t count = end - begin;
+    const bool thin = count > std::size_t(std::max(maxPoints, 1));
     const auto slices = std::size_t(std::max(maxPoints / 2, 1));
 
-    if (count <= std::size_t(std::max(maxPoints, 1))) {
-        points.volts.reserve(qsizetype(count));
-        points.amps.reserve(qsizetype(count));
-        for (std::size_t i = begin; i < end; ++i) {
-            const TrendRecord& r = log.at(i);
-            points.volts.append({r.seconds, r.volts});
-            points.amps.append({r.seconds, r.amps});
-        }
-        return points;
-    }
-
-    points.volts.reserve(qsizetype(slices * 2));
-    points.amps.reserve(qsizetype(slices * 2));
-    for (std::size_t slice = 0; slice < slices; ++slice) {
-        const std::size_t from = begin + count * slice / slices;
-        const std::size_t to = begin + count * (slice + 1) / slices;
-        if (from == to)
+    std::size_t runStart = begin;
+    for (std::size_t i = begin + 1; i <= end; ++i) {
+        if (i < end && log.at(i).seconds - log.at(i - 1).seconds <= longestStep)
             continue;
-        QPointF lowV, highV, lowI, highI;
-        for (std::size_t i = from; i < to; ++i) {
-            const TrendRecord& r = log.at(i);
-            const QPointF v(r.seconds, r.volts);
-            const QPointF a(r.seconds, r.amps);
-            if (i == from || v.y() < lowV.y()) lowV = v;
-            if (i == from || v.y() > highV.y()) highV = v;
-            if (i == from || a.y() < lowI.y()) lowI = a;
-            if (i == from || a.y() > highI.y()) highI = a;
-        }
-        AddExtremes(points.volts, lowV, highV);
-        AddExtremes(points.amps, lowI, highI);
+        // The slices are shared out by the readings each run holds.
+        QList<QPointF>& volts = points.volts.emplace_back();
+        QList<QPointF>& amps = points.amps.emplace_back();
+        if (thin)
+            AddThinned(log, runStart, i, std::max<std::size_t>(slices * (i - runStart) / count, 1), volts, amps);
+        else
+            AddAll(log, runStart, i, volts, amps);
+        runStart = i;
     }
     return points;
+}
+
+std::optional<TrendExtent> ExtentIn(const TrendRuns& runs, const TrendSpan& span)
+{
+    std::optional<TrendExtent> extent;
+    for (const QList<QPointF>& run : runs)
+        for (const QPointF& p : run) {
+            if (p.x() < span.from || p.x() > span.to)
+                continue;
+            if (!extent)
+                extent = TrendExtent{p.y(), p.y()};
+            extent->low = std::min(extent->low, p.y());
+            extent->high = std::max(extent->high, p.y());
+        }
+    return extent;
 }
 
 } // namespace dalto::front::trend

@@ -2,7 +2,10 @@
 
 #include "TrendChartView.h"
 #include "TrendCsv.h"
+#include "TrendCurve.h"
+#include "TrendScale.h"
 #include "core/AppContext.h"
+#include "core/LegacyNumbers.h"
 #include "core/PickFile.h"
 #include "core/ReplaceFile.h"
 #include "panels/front/StatusReply.h"
@@ -21,6 +24,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace dalto::front::trend {
 
@@ -50,6 +54,33 @@ const MarkStyle MarkStyles[] = {
 constexpr int FewestPointsPerCurve = 200;
 constexpr double MarkSize = 9;
 constexpr double UnratedScale = 1;
+// About one tick per this many pixels of an axis, and never fewer than two intervals.
+constexpr double PixelsPerValueTick = 50;
+constexpr double PixelsPerTimeTick = 100;
+constexpr int FewestIntervals = 2;
+// The narrowest value axis: ten steps of the readings' resolution (thousandths).
+constexpr double NarrowestScale = 0.01;
+
+int IntervalsFor(double pixels, double pixelsPerTick)
+{
+    return std::max(FewestIntervals, int(pixels / pixelsPerTick));
+}
+
+// The axis's range and ticks. A range change lays the axis out at once: the step
+// goes first when it grows and last when it shrinks, so that no layout in
+// between meets a wide range divided by a small step (thousands of ticks).
+void ApplyScale(QValueAxis& axis, double from, double to, double step, int decimals)
+{
+    const bool growing = step > axis.tickInterval();
+    if (growing)
+        axis.setTickInterval(step);
+    axis.setRange(from, to);
+    if (!growing)
+        axis.setTickInterval(step);
+    const QString format = QStringLiteral("%.%1f").arg(decimals);
+    if (axis.labelFormat() != format)
+        axis.setLabelFormat(format);
+}
 
 QValueAxis* MakeAxis(const QString& title, const QString& format, QColor colour)
 {
@@ -62,8 +93,9 @@ QValueAxis* MakeAxis(const QString& title, const QString& format, QColor colour)
 }
 } // namespace
 
-TrendWindow::TrendWindow(AppContext& context, const TrendRatings& ratings, QWidget* parent, std::size_t capacity)
-    : QWidget(parent, Qt::Window), context_(context), ratings_(ratings), log_(capacity)
+TrendWindow::TrendWindow(AppContext& context, const TrendRatings& ratings, double pollSeconds, QWidget* parent,
+                         std::size_t capacity)
+    : QWidget(parent, Qt::Tool), context_(context), ratings_(ratings), pollSeconds_(pollSeconds), log_(capacity)
 {
     setObjectName(QStringLiteral("frmTrend"));
     setWindowTitle(QStringLiteral("Trend"));
@@ -98,7 +130,10 @@ void TrendWindow::buildChart()
     voltageSeries->attachAxis(voltAxis);
     currentSeries->attachAxis(timeAxis);
     currentSeries->attachAxis(ampAxis);
-    scaleAxes(0, 0);
+    for (QValueAxis* axis : {timeAxis, voltAxis, ampAxis}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+    }
 
     // Marks sit on the time axis, at the foot of the voltage scale.
     for (const MarkStyle& style : MarkStyles) {
@@ -112,6 +147,13 @@ void TrendWindow::buildChart()
         marks->attachAxis(voltAxis);
         markSeries[style.mark] = marks;
     }
+
+    voltageCurve = new TrendCurve(*chart, *voltageSeries);
+    currentCurve = new TrendCurve(*chart, *currentSeries);
+    connect(chart, &QChart::plotAreaChanged, this, [this] {
+        voltageCurve->followPlotArea();
+        currentCurve->followPlotArea();
+    });
 
     chartView = new TrendChartView(chart, *timeAxis);
     chartView->setObjectName(QStringLiteral("trendChartView"));
@@ -136,6 +178,10 @@ QWidget* TrendWindow::buildControls()
     chkFollow->setChecked(true);
     chkPause = new QCheckBox(QStringLiteral("Pause"));
     chkPause->setObjectName(QStringLiteral("chkPause"));
+    cmdFullScale = new QPushButton(QStringLiteral("Full Scale"));
+    cmdFullScale->setObjectName(QStringLiteral("cmdFullScale"));
+    cmdFullScale->setCheckable(true);
+    cmdFullScale->setToolTip(QStringLiteral("Show the ratings' full scale instead of following the readings"));
     cmdExportCsv = new QPushButton(QStringLiteral("Export CSV..."));
     cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
     cmdExportPlot = new QPushButton(QStringLiteral("Export Plot..."));
@@ -148,6 +194,7 @@ QWidget* TrendWindow::buildControls()
     row->addWidget(cboWindow);
     row->addWidget(chkFollow);
     row->addWidget(chkPause);
+    row->addWidget(cmdFullScale);
     row->addWidget(lblCursor, 1);
     row->addWidget(cmdExportCsv);
     row->addWidget(cmdExportPlot);
@@ -158,6 +205,7 @@ QWidget* TrendWindow::buildControls()
     });
     connect(chkFollow, &QCheckBox::toggled, this, &TrendWindow::refresh);
     connect(chkPause, &QCheckBox::toggled, this, &TrendWindow::refresh);
+    connect(cmdFullScale, &QPushButton::toggled, this, &TrendWindow::drawSpan);
     connect(cmdExportCsv, &QPushButton::clicked, this, &TrendWindow::exportCsv);
     connect(cmdExportPlot, &QPushButton::clicked, this, &TrendWindow::exportPlot);
     return bar;
@@ -174,7 +222,13 @@ void TrendWindow::addReading(double clockSeconds, const StatusReading& reading)
     const auto volts = float(reading.voltage);
     const auto amps = float(reading.current);
     log_.append(clockSeconds, volts, amps, reading.statusWord, reading.faultWord);
-    scaleAxes(volts, amps);
+    if (!chkPause->isChecked())
+        refresh();
+}
+
+void TrendWindow::passTime(double clockSeconds)
+{
+    log_.passTime(clockSeconds);
     if (!chkPause->isChecked())
         refresh();
 }
@@ -182,9 +236,8 @@ void TrendWindow::addReading(double clockSeconds, const StatusReading& reading)
 void TrendWindow::refresh()
 {
     if (chkFollow->isChecked() && !chkPause->isChecked()) {
-        const TrendSpan span = FollowSpan(log_, windowLength());
         movingTime_ = true;
-        timeAxis->setRange(span.from, span.to);
+        scaleTimeAxis(FollowSpan(log_, windowLength()));
         movingTime_ = false;
     }
     drawSpan();
@@ -205,9 +258,12 @@ void TrendWindow::drawSpan()
 {
     const TrendSpan span{timeAxis->min(), timeAxis->max()};
     const int maxPoints = std::max(FewestPointsPerCurve, int(chart->plotArea().width()));
-    const TrendPoints points = PointsIn(log_, span, maxPoints);
-    voltageSeries->replace(points.volts);
-    currentSeries->replace(points.amps);
+    TrendPoints points = PointsIn(log_, span, maxPoints, longestStep());
+    scaleTimeAxis(span); // after a zoom or pan by the user: the ticks follow the range
+    scaleValueAxis(*voltAxis, points.volts, span, ratings_.volts);
+    scaleValueAxis(*ampAxis, points.amps, span, ratings_.amps);
+    voltageCurve->setRuns(std::move(points.volts));
+    currentCurve->setRuns(std::move(points.amps));
 
     std::map<TrendMark, QList<QPointF>> marks;
     const double foot = voltAxis->min();
@@ -218,17 +274,28 @@ void TrendWindow::drawSpan()
         series->replace(marks[mark]);
 }
 
-void TrendWindow::scaleAxes(float volts, float amps)
+void TrendWindow::scaleTimeAxis(const TrendSpan& span)
 {
-    // The ratings set the scale; a reading beyond them (trip headroom, a supply
-    // without ratings) widens it.
-    const auto widen = [](QValueAxis& axis, double rating, float reading) {
-        const double top = std::max(rating > 0 ? rating : UnratedScale, double(reading));
-        if (top > axis.max() || axis.max() <= axis.min())
-            axis.setRange(0, top);
-    };
-    widen(*voltAxis, ratings_.volts, volts);
-    widen(*ampAxis, ratings_.amps, amps);
+    const double step = RoundStep(span.to - span.from, IntervalsFor(chart->plotArea().width(), PixelsPerTimeTick));
+    ApplyScale(*timeAxis, span.from, span.to, step, DecimalsFor(step));
+}
+
+void TrendWindow::scaleValueAxis(QValueAxis& axis, const TrendRuns& runs, const TrendSpan& span, double rating)
+{
+    const int intervals = IntervalsFor(chart->plotArea().height(), PixelsPerValueTick);
+    const std::optional<TrendExtent> extent = ExtentIn(runs, span);
+    // A reading beyond the rating (trip headroom, a supply without ratings)
+    // widens the full scale.
+    const double top = std::max(rating > 0 ? rating : UnratedScale, extent ? extent->high : 0.0);
+    const AxisScale scale = cmdFullScale->isChecked() || !extent
+                                ? FullScale(top, intervals)
+                                : FitScale(extent->low, extent->high, intervals, NarrowestScale);
+    ApplyScale(axis, scale.from, scale.to, scale.step, scale.decimals);
+}
+
+double TrendWindow::longestStep() const
+{
+    return GapInPolls * pollSeconds_;
 }
 
 void TrendWindow::showCursor(double seconds)
@@ -238,11 +305,16 @@ void TrendWindow::showCursor(double seconds)
         return;
     }
     const TrendRecord& r = log_.at(log_.nearest(seconds));
+    // Half way across a stretch that the curve leaves empty there is nothing to read.
+    if (std::abs(r.seconds - seconds) > longestStep() / 2) {
+        lblCursor->setText(QStringLiteral("%1 s   no reading").arg(seconds, 0, 'f', 1));
+        return;
+    }
+    const SharedState& s = context_.state;
     lblCursor->setText(QStringLiteral("%1 s   %2 V   %3 A   %4")
                            .arg(r.seconds, 0, 'f', 1)
-                           .arg(double(r.volts), 0, 'f', 3)
-                           .arg(double(r.amps), 0, 'f', 3)
-                           .arg(DecodedFlags(r.status, r.fault)));
+                           .arg(legacy::format(r.volts, s.VoltFormat), legacy::format(r.amps, s.CurrFormat),
+                                DecodedFlags(r.status, r.fault)));
 }
 
 void TrendWindow::exportCsv()

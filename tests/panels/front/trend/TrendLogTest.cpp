@@ -1,7 +1,8 @@
-// The trend's widget-free parts: the bounded ring with its marks, the CSV text
-// and the span and points the plot draws.
+// The trend's widget-free parts: the bounded ring with its marks, the CSV text,
+// the span and the points (with their gaps) the plot draws, and the round axes.
 #include "panels/front/trend/TrendCsv.h"
 #include "panels/front/trend/TrendLog.h"
+#include "panels/front/trend/TrendScale.h"
 #include "panels/front/trend/TrendSpan.h"
 
 #include <QLocale>
@@ -16,6 +17,12 @@ constexpr int32_t Standby = 0x48;
 constexpr int32_t OutputOnCv = 0x188;
 constexpr int32_t OverVoltage = 1;
 constexpr int32_t Thermal = 16;
+constexpr double Poll = 0.2;
+
+bool EarlierPoint(const QPointF& a, const QPointF& b)
+{
+    return a.x() < b.x();
+}
 } // namespace
 
 TEST(TrendLog, KeepsTheNewestReadingsInOrderAndDropsTheOldestWithTheirMarks)
@@ -85,6 +92,14 @@ TEST(TrendSpan, FollowsTheNewestReadingWithinTheChosenWindow)
     const TrendSpan all = FollowSpan(log, std::nullopt);
     EXPECT_DOUBLE_EQ(all.from, 0.0);
     EXPECT_DOUBLE_EQ(all.to, 200.0);
+
+    // Polls without a measurement move the span on over the gap they leave.
+    log.passTime(230);
+    EXPECT_DOUBLE_EQ(FollowSpan(log, 60.0).to, 230.0);
+    EXPECT_DOUBLE_EQ(FollowSpan(log, std::nullopt).to, 230.0);
+    TrendLog none;
+    none.passTime(50);
+    EXPECT_EQ(FollowSpan(none, 60.0).to, 60.0);
 }
 
 TEST(TrendSpan, DrawsEveryReadingOfAShortStretchAndThinsALongOneKeepingSpikes)
@@ -93,18 +108,85 @@ TEST(TrendSpan, DrawsEveryReadingOfAShortStretchAndThinsALongOneKeepingSpikes)
     for (int i = 0; i < 18000; ++i)
         log.append(i * 0.2, i == 9001 ? 14.0f : 5.0f, 1, 0, 0);
 
-    const TrendPoints near = PointsIn(log, {100.1, 100.9}, 2000);
-    ASSERT_EQ(near.volts.size(), 6); // 100.2 .. 100.8 and one on either side
-    EXPECT_NEAR(near.volts.front().x(), 100.0, 1e-9);
-    EXPECT_NEAR(near.volts.back().x(), 101.0, 1e-9);
+    const TrendPoints near = PointsIn(log, {100.1, 100.9}, 2000, Poll * GapInPolls);
+    ASSERT_EQ(near.volts.size(), 1u);
+    ASSERT_EQ(near.volts[0].size(), 6); // 100.2 .. 100.8 and one on either side
+    EXPECT_NEAR(near.volts[0].front().x(), 100.0, 1e-9);
+    EXPECT_NEAR(near.volts[0].back().x(), 101.0, 1e-9);
 
-    const TrendPoints hour = PointsIn(log, {0, 3600}, 400);
-    EXPECT_LE(hour.volts.size(), 400);
-    EXPECT_GT(hour.volts.size(), 200);
+    const TrendPoints hour = PointsIn(log, {0, 3600}, 400, Poll * GapInPolls);
+    ASSERT_EQ(hour.volts.size(), 1u);
+    const QList<QPointF>& volts = hour.volts[0];
+    EXPECT_LE(volts.size(), 400);
+    EXPECT_GT(volts.size(), 200);
     double peak = 0;
-    for (const QPointF& p : hour.volts)
+    for (const QPointF& p : volts)
         peak = std::max(peak, p.y());
     EXPECT_EQ(peak, 14.0);
-    EXPECT_TRUE(std::is_sorted(hour.volts.begin(), hour.volts.end(),
-                               [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); }));
+    EXPECT_TRUE(std::is_sorted(volts.begin(), volts.end(), EarlierPoint));
+    EXPECT_EQ(ExtentIn(hour.volts, {0, 3600})->high, 14.0);
+    EXPECT_EQ(ExtentIn(hour.volts, {0, 3600})->low, 5.0);
+    EXPECT_FALSE(ExtentIn(hour.volts, {4000, 4100}));
+}
+
+TEST(TrendSpan, BreaksTheCurvesWhereReadingsAreMissingAlsoWhenThinned)
+{
+    // A stretch that is lost (2000.0 .. 2010.0 s) and one poll missing at
+    // 3000.2 s, which is still joined.
+    TrendLog log;
+    for (int i = 0; i < 18000; ++i) {
+        const double t = i * Poll;
+        if ((t > 2000.1 && t < 2009.9) || (t > 3000.1 && t < 3000.3))
+            continue;
+        log.append(t, 5, 1, 0, 0);
+    }
+    for (const int maxPoints : {400, 100000}) {
+        const TrendPoints points = PointsIn(log, {0, 3600}, maxPoints, Poll * GapInPolls);
+        ASSERT_EQ(points.volts.size(), 2u) << maxPoints;
+        ASSERT_EQ(points.amps.size(), 2u);
+        EXPECT_LE(points.volts[0].back().x(), 2000.0 + 1e-9);
+        EXPECT_GE(points.volts[1].front().x(), 2010.0 - 1e-9);
+        EXPECT_EQ(points.volts[0].size(), points.amps[0].size());
+        EXPECT_LE(points.volts[0].size() + points.volts[1].size(), qsizetype(std::min(maxPoints, 18000)));
+    }
+    // A lone reading between two gaps is a run of its own.
+    TrendLog sparse;
+    for (const double t : {0.0, 0.2, 5.0, 9.0, 9.2})
+        sparse.append(t, 1, 1, 0, 0);
+    const TrendPoints lone = PointsIn(sparse, {0, 10}, 1000, Poll * GapInPolls);
+    ASSERT_EQ(lone.volts.size(), 3u);
+    EXPECT_EQ(lone.volts[1].size(), 1);
+}
+
+TEST(TrendScale, StepsAreOneTwoOrFiveTimesAPowerOfTenAndAxesEndOnTicks)
+{
+    EXPECT_DOUBLE_EQ(RoundStep(15, 5), 5);
+    EXPECT_DOUBLE_EQ(RoundStep(1, 5), 0.2);
+    EXPECT_DOUBLE_EQ(RoundStep(0.05, 5), 0.01);
+    EXPECT_DOUBLE_EQ(RoundStep(60, 9), 10);
+    EXPECT_DOUBLE_EQ(RoundStep(0, 5), 1);
+    EXPECT_EQ(DecimalsFor(0.01), 2);
+    EXPECT_EQ(DecimalsFor(0.2), 1);
+    EXPECT_EQ(DecimalsFor(5), 0);
+
+    const AxisScale wandering = FitScale(4.98, 5.03, 5, 0.01);
+    EXPECT_DOUBLE_EQ(wandering.step, 0.02);
+    EXPECT_DOUBLE_EQ(wandering.from, 4.96);
+    EXPECT_DOUBLE_EQ(wandering.to, 5.04);
+    EXPECT_EQ(wandering.decimals, 2);
+
+    // A flat reading is opened around its value; a flat zero stays at or above zero.
+    const AxisScale flat = FitScale(5, 5, 5, 0.01);
+    EXPECT_LT(flat.from, 5);
+    EXPECT_GT(flat.to, 5);
+    EXPECT_LE(flat.to - flat.from, 0.02);
+    EXPECT_EQ(FitScale(0, 0, 5, 0.01).from, 0);
+    EXPECT_LT(FitScale(-2, 3, 5, 0.01).from, -2);
+
+    const AxisScale volts = FullScale(15, 6);
+    EXPECT_EQ(volts.from, 0);
+    EXPECT_EQ(volts.to, 15);
+    EXPECT_EQ(FullScale(100, 8).to, 100);
+    EXPECT_EQ(FullScale(16, 6).to, 20);
+    EXPECT_EQ(FullScale(0, 6).to, 1);
 }

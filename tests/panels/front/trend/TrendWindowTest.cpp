@@ -1,13 +1,16 @@
 // The trend window offscreen: fed a scripted run of poll results it draws the
-// points, the marks and the chosen time window, holds still for zoom and pause,
-// and exports its data and plot; on a KD panel it opens from the View menu, is
-// fed by the panel's polls and goes with the panel.
+// points, the marks and the chosen time window, breaks the curves where readings
+// are missing, scales its axes to the readings in view or to the full scale,
+// holds still for zoom and pause, and exports its data and plot; on a KD panel
+// it opens from the View menu as a tool window of the panel, is fed by the
+// panel's polls (not by Simulated mode) and goes with the panel.
 #include "FrontPanelFixture.h"
 #include "app/WindowRegistry.h"
 #include "ScriptedPrompts.h"
 #include "panels/front/StatusReply.h"
 #include "panels/front/frmHBX.h"
 #include "panels/front/trend/TrendChartView.h"
+#include "panels/front/trend/TrendCurve.h"
 #include "panels/front/trend/TrendWindow.h"
 
 #include <QAction>
@@ -15,10 +18,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QLineSeries>
+#include <QPushButton>
 #include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QValueAxis>
+#include <cmath>
 
 using namespace dalto;
 using namespace dalto::front;
@@ -71,7 +75,7 @@ protected:
     FakeClock clock;
     ScriptedPrompts prompts;
     AppContext context{clock, prompts, Paths(dir.path(), dir.filePath("x.ini"), dir.path())};
-    TrendWindow window{context, {15, 100}};
+    TrendWindow window{context, {15, 100}, 0.2};
 };
 
 } // namespace
@@ -81,9 +85,8 @@ TEST_F(TrendWindowTest, DrawsTheLastMinuteWithMarksAndEverythingOnRequest)
     feedRun();
     EXPECT_DOUBLE_EQ(window.timeAxis->max(), 120.0);
     EXPECT_DOUBLE_EQ(window.timeAxis->min(), 60.0);
-    EXPECT_EQ(window.voltAxis->max(), 15.0);
-    EXPECT_EQ(window.ampAxis->max(), 100.0);
-    const QList<QPointF> volts = window.voltageSeries->points();
+    ASSERT_EQ(window.voltageCurve->runs().size(), 1u);
+    const QList<QPointF> volts = window.voltageCurve->runs().front();
     ASSERT_EQ(volts.size(), 302); // 60..120 s and one before
     EXPECT_DOUBLE_EQ(volts.last().x(), 120.0);
     EXPECT_GT(volts.first().x(), 59.7);
@@ -93,7 +96,7 @@ TEST_F(TrendWindowTest, DrawsTheLastMinuteWithMarksAndEverythingOnRequest)
 
     window.cboWindow->setCurrentIndex(3); // All
     EXPECT_DOUBLE_EQ(window.timeAxis->min(), 0.0);
-    EXPECT_EQ(window.voltageSeries->count(), 601);
+    EXPECT_EQ(window.voltageCurve->pointCount(), 601);
     EXPECT_EQ(marksOf(TrendMark::OutputOn), std::vector{10.0});
 }
 
@@ -111,10 +114,65 @@ TEST_F(TrendWindowTest, ZoomLeavesFollowAndPauseHoldsThePlot)
     EXPECT_DOUBLE_EQ(window.timeAxis->max(), 120.2);
     window.chkPause->setChecked(true);
     window.addReading(120.4, Reading(4, 0.4, 0x188));
-    EXPECT_DOUBLE_EQ(window.voltageSeries->points().last().x(), 120.2);
+    EXPECT_DOUBLE_EQ(window.voltageCurve->runs().back().last().x(), 120.2);
     EXPECT_EQ(window.log().size(), 603u);
+    context.state.VoltFormat = QStringLiteral("0.00");
+    context.state.CurrFormat = QStringLiteral("0.000");
     window.showCursor(120.35);
-    EXPECT_EQ(window.lblCursor->text(), "120.4 s   4.000 V   0.400 A   INT CTL|POWER|Voltage CTL");
+    EXPECT_EQ(window.lblCursor->text(), "120.4 s   4.00 V   0.400 A   INT CTL|POWER|Voltage CTL");
+}
+
+TEST_F(TrendWindowTest, ACurveBreaksWhereReadingsAreMissingAndTheCursorSaysSo)
+{
+    for (int i = 0; i <= 50; ++i)
+        window.addReading(i * 0.2, Reading(5, 0.5, 0x188));
+    // One poll missing is still joined; readings four poll periods apart are not.
+    for (int i = 0; i <= 10; ++i)
+        window.addReading(10.4 + i * 0.2, Reading(5, 0.5, 0x188));
+    for (int i = 0; i <= 10; ++i)
+        window.addReading(13.2 + i * 0.2, Reading(5, 0.5, 0x188));
+    const TrendRuns& runs = window.voltageCurve->runs();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_NEAR(runs[0].last().x(), 12.4, 1e-9);
+    EXPECT_NEAR(runs[1].first().x(), 13.2, 1e-9);
+    EXPECT_EQ(window.currentCurve->runs().size(), 2u);
+
+    context.state.VoltFormat = QStringLiteral("0.00");
+    context.state.CurrFormat = QStringLiteral("0.000");
+    window.showCursor(12.8);
+    EXPECT_EQ(window.lblCursor->text(), "12.8 s   no reading");
+    window.showCursor(10.25);
+    EXPECT_EQ(window.lblCursor->text(), "10.4 s   5.00 V   0.500 A   INT CTL|POWER|Voltage CTL");
+}
+
+TEST_F(TrendWindowTest, ValueAxesFollowTheReadingsInViewOnRoundTicksOrShowTheFullScale)
+{
+    for (int i = 0; i <= 300; ++i)
+        window.addReading(i * 0.2, Reading(4.98 + 0.05 * (i % 2), 0.5, 0x188));
+    const auto onTicks = [](const QValueAxis& axis) {
+        const double step = axis.tickInterval();
+        const double share = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+        EXPECT_TRUE(std::abs(share - 1) < 1e-6 || std::abs(share - 2) < 1e-6 || std::abs(share - 5) < 1e-6)
+            << axis.titleText().toStdString() << " step " << step;
+        for (const double end : {axis.min(), axis.max()})
+            EXPECT_NEAR(end / step, std::round(end / step), 1e-6) << axis.titleText().toStdString();
+    };
+    EXPECT_LE(window.voltAxis->min(), 4.98);
+    EXPECT_GE(window.voltAxis->min(), 4.9);
+    EXPECT_GE(window.voltAxis->max(), 5.03);
+    EXPECT_LE(window.voltAxis->max(), 5.1);
+    EXPECT_LT(window.ampAxis->max() - window.ampAxis->min(), 0.1); // a flat 0.5 A
+    onTicks(*window.voltAxis);
+    onTicks(*window.ampAxis);
+    onTicks(*window.timeAxis);
+
+    window.cmdFullScale->click();
+    EXPECT_EQ(window.voltAxis->min(), 0.0);
+    EXPECT_EQ(window.voltAxis->max(), 15.0);
+    EXPECT_EQ(window.ampAxis->max(), 100.0);
+    onTicks(*window.voltAxis);
+    window.cmdFullScale->click();
+    EXPECT_GT(window.voltAxis->min(), 4.0);
 }
 
 TEST_F(TrendWindowTest, ExportsDataAndPicturesAndReportsAFailedWrite)
@@ -156,6 +214,9 @@ TEST_F(PanelTrend, ViewMenuOpensItThePollsFeedItAndItGoesWithThePanel)
     QPointer<TrendWindow> trend = panel.trendWindow();
     ASSERT_TRUE(trend);
     EXPECT_TRUE(trend->isVisible());
+    // A tool window of the panel: kept in front of it by the window system.
+    EXPECT_EQ(trend->windowType(), Qt::Tool);
+    EXPECT_EQ(trend->parentWidget(), &panel);
 
     device.reply("2710,3E8,188,1\r\n");
     panel.tmrInfo_Timer();
@@ -165,6 +226,12 @@ TEST_F(PanelTrend, ViewMenuOpensItThePollsFeedItAndItGoesWithThePanel)
     EXPECT_EQ(trend->log().back().status, 0x188);
     EXPECT_EQ(trend->log().back().fault, 1);
     EXPECT_EQ(sent(), QStringList{"<>STA"}); // the poll's own exchange only
+
+    app->state().BusCode = 5; // Simulated: stand-in values are no measurement
+    clock.advance(120);
+    panel.tmrInfo_Timer();
+    EXPECT_EQ(trend->log().size(), 1u);
+    EXPECT_GE(trend->timeAxis->max(), 120.0) << "the plot moves on over the gap";
 
     panel.panelMenu.mnuTrend->trigger(); // the same window again
     EXPECT_EQ(panel.trendWindow(), trend.data());
