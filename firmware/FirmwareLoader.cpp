@@ -36,7 +36,7 @@ constexpr int16_t AcknowledgementSeconds = 2;
 // acknowledgement or a surplus probe answer would otherwise pass for the next
 // packet's reply and shift every later one. USB-serial adapters hold received
 // bytes back for up to 16 ms.
-constexpr double LineQuietSeconds = 0.03;
+constexpr double LineQuietSeconds = 0.02;
 // A reply this long acknowledges a packet; a shorter one asks for it again.
 constexpr qsizetype MinAcknowledgementChars = 3;
 
