@@ -97,6 +97,11 @@ int Session::open()
 {
     if (const int code = configure(); code != exitcode::Success)
         return code;
+    return connect();
+}
+
+int Session::connect()
+{
     if (!link_->InitComm() || failed()) {
         PrintError(QStringLiteral("cannot open the connection to the device (the reason is recorded in %1)")
                        .arg(context_.paths.debugLogFile()));
