@@ -99,6 +99,11 @@ int Session::open()
         return code;
     if (const int code = checkSimulatedChoice(); code != exitcode::Success)
         return code;
+    return connect();
+}
+
+int Session::connect()
+{
     if (!link_->InitComm() || failed()) {
         PrintError(QStringLiteral("cannot open the connection to the device (the reason is recorded in %1)")
                        .arg(context_.paths.debugLogFile()));

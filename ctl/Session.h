@@ -25,9 +25,11 @@ public:
     // Reads the settings and applies the command line's connection; an exit code
     // other than Success (after its message) when they name no usable connection.
     int configure();
-    // configure(), then opens the bus; Simulated mode only when --bus sim asks for
-    // it. An exit code other than Success when that failed.
+    // configure(), then connect(); Simulated mode only when --bus sim asks for it.
+    // An exit code other than Success when that failed.
     int open();
+    // Opens the configured bus. An exit code other than Success when that failed.
+    int connect();
     // open(), then read over the link what the command needs from the supply first
     // (ReadScale: the ratings, which bound set points and choose the formats of
     // values). An exit code other than Success when either failed.

@@ -31,6 +31,12 @@ constexpr double ContactSeconds = 10.0;
 // without flooding the line or spinning a core.
 constexpr double ProbeIntervalSeconds = 0.008;
 constexpr int16_t AcknowledgementSeconds = 2;
+// Before a packet goes out the line has been quiet this long and what arrived is
+// dropped, so that the reply read afterwards can only answer that packet: a late
+// acknowledgement or a surplus probe answer would otherwise pass for the next
+// packet's reply and shift every later one. USB-serial adapters hold received
+// bytes back for up to 16 ms.
+constexpr double LineQuietSeconds = 0.02;
 // A reply this long acknowledges a packet; a shorter one asks for it again.
 constexpr qsizetype MinAcknowledgementChars = 3;
 
@@ -50,9 +56,19 @@ constexpr int16_t PollReplySeconds = 1;
 // left out, so that the boot loader still starts.
 const QString ResetVectorAddress = QStringLiteral("0000");
 
-// Run-time error numbers of a file that is missing or cannot be read.
+// The run-time errors of a file that is missing or cannot be read, in the
+// runtime's own words.
 constexpr int FileNotFoundNumber = 53;
 constexpr int FileAccessNumber = 75;
+const QString FileNotFoundText = QStringLiteral("File not found");
+const QString FileAccessText = QStringLiteral("Path/File access error");
+
+LoaderError unreadableFileError(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return LoaderError{ApplicationTitle, FileAccessText, FileAccessNumber};
+    return LoaderError{ApplicationTitle, FileNotFoundText, FileNotFoundNumber};
+}
 
 } // namespace
 
@@ -66,6 +82,7 @@ void FirmwareLoader::run(const QString& path)
     if (running_)
         return;
     running_ = true;
+    restarted_ = false;
     context_.state.LoaderActive = true;
     bus_ = context_.state.BusCode;
     host_.showStatus(LoaderStatus::Blank);
@@ -82,8 +99,7 @@ void FirmwareLoader::run(const QString& path)
         end(LoaderStatus::Error);
         break;
     case HexFault::Unreadable:
-        host_.reportError(LoaderError{ApplicationTitle, file.error,
-                                      QFileInfo::exists(path) ? FileAccessNumber : FileNotFoundNumber});
+        host_.reportError(unreadableFileError(path));
         break;
     }
     eraseVars();
@@ -116,14 +132,11 @@ bool FirmwareLoader::initiate()
         link_.WriteDeviceBytes(OneByte(STX), false);
         link_.ReadDeviceEot(reply, 0, false);
         clock.pump();
+        // Answers to further probes still on their way are dropped before the
+        // first packet goes out.
         if (!reply.isEmpty())
-            break;
+            return true;
     }
-    // Probes sent before the boot loader woke may still be answered; those answers
-    // must not pass for the first erase packet's acknowledgement.
-    while (!reply.isEmpty() && clock.now() - started <= ContactSeconds)
-        link_.ReadDeviceEot(reply, 0, false);
-    return true;
 }
 
 bool FirmwareLoader::erase()
@@ -137,7 +150,8 @@ bool FirmwareLoader::erase()
     while (address <= LastEraseBlock) {
         if (address > EraseBlockBytes)
             address -= address % EraseBlockBytes;
-        link_.WriteDeviceBytes(Create_Erase(address), false);
+        if (!sendWhenQuiet(Create_Erase(address)))
+            return endLost();
         host_.showAddress(eraseAddressText(address));
         address += EraseBlockBytes;
         host_.showProgress(++progress);
@@ -152,8 +166,8 @@ bool FirmwareLoader::erase()
             if (context_.clock.now() - lastAcknowledged_ > ContactSeconds)
                 return end(LoaderStatus::TimedOut, LostText);
             break;
-        case Answer::LinkLost:
-            return end(LoaderStatus::TimedOut, LostText);
+        case Answer::Lost:
+            return endLost();
         }
     }
     return true;
@@ -173,7 +187,8 @@ bool FirmwareLoader::load(const HexFile& file)
         case RecordType::Data:
             if (upper == 0 && record.addressText == ResetVectorAddress)
                 break;
-            link_.WriteDeviceBytes(BuildDataPacket(record, upper), false);
+            if (!sendWhenQuiet(BuildDataPacket(record, upper)))
+                return endLost();
             host_.showAddress(writeAddressText(upper, record));
             switch (awaitAcknowledgement()) {
             case Answer::Acknowledged:
@@ -183,8 +198,8 @@ bool FirmwareLoader::load(const HexFile& file)
                 if (context_.clock.now() - lastAcknowledged_ > ContactSeconds)
                     return end(LoaderStatus::TimedOut, LostText);
                 break;
-            case Answer::LinkLost:
-                return end(LoaderStatus::TimedOut, LostText);
+            case Answer::Lost:
+                return endLost();
             }
             break;
         case RecordType::ExtendedLinearAddress:
@@ -206,7 +221,11 @@ bool FirmwareLoader::load(const HexFile& file)
 
 void FirmwareLoader::restartAndCheck()
 {
-    link_.WriteDeviceBytes(Create_Reset(), false);
+    if (!sendWhenQuiet(Create_Reset())) {
+        endLost();
+        return;
+    }
+    restarted_ = true;
     link_.FlushInput();
     supplyAnswers();
     waitLettingEventsRun(RestartPauseSeconds);
@@ -232,7 +251,10 @@ bool FirmwareLoader::supplyAnswers()
     do {
         link_.WriteDevice(VoltageQuery, false);
         link_.ReadDeviceQuiet(reply, PollReplySeconds, false);
-    } while (reply.isEmpty() && context_.clock.now() - started < RestartPollSeconds);
+        // The poll's read lets no events run; between polls they do, so that the
+        // window stays usable and the end of the program is seen.
+        context_.clock.pump();
+    } while (reply.isEmpty() && !context_.programEnding && context_.clock.now() - started < RestartPollSeconds);
     return !reply.isEmpty() && !linkLost();
 }
 
@@ -243,12 +265,30 @@ void FirmwareLoader::waitLettingEventsRun(double seconds)
         context_.clock.pump(int(std::ceil((until - context_.clock.now()) * 1000)));
 }
 
+bool FirmwareLoader::sendWhenQuiet(const QByteArray& packet)
+{
+    Clock& clock = context_.clock;
+    const double deadline = lastAcknowledged_ + ContactSeconds;
+    QString stray;
+    for (double quietSince = clock.now(); clock.now() - quietSince < LineQuietSeconds;) {
+        if (context_.programEnding || linkLost() || clock.now() > deadline)
+            return false;
+        // Waits one receive slice at most, letting events run.
+        link_.ReadDeviceEot(stray, 0, false);
+        if (!stray.isEmpty())
+            quietSince = clock.now();
+    }
+    link_.FlushInput();
+    link_.WriteDeviceBytes(packet, false);
+    return true;
+}
+
 FirmwareLoader::Answer FirmwareLoader::awaitAcknowledgement()
 {
     QString reply;
     link_.ReadDeviceEot(reply, AcknowledgementSeconds, false);
-    if (linkLost())
-        return Answer::LinkLost;
+    if (context_.programEnding || linkLost())
+        return Answer::Lost;
     if (reply.size() < MinAcknowledgementChars)
         return Answer::Short;
     lastAcknowledged_ = context_.clock.now();
@@ -273,6 +313,13 @@ bool FirmwareLoader::end(LoaderStatus status, const QString& message)
     if (!message.isEmpty())
         host_.tell(LoaderMessage{message, LoaderTitle, PromptIcon::None});
     return false;
+}
+
+bool FirmwareLoader::endLost()
+{
+    if (context_.programEnding)
+        return end(LoaderStatus::Stopped);
+    return end(LoaderStatus::TimedOut, LostText);
 }
 
 void FirmwareLoader::eraseVars()

@@ -15,6 +15,8 @@ constexpr qsizetype MinRecordChars = 11;
 constexpr qsizetype AddressAt = 3;
 constexpr qsizetype TypeAt = 7;
 constexpr qsizetype DataAt = 9;
+// The DOS end-of-file byte that many tools still put at the end of a text file.
+constexpr char DosEndOfFile = 0x1A;
 
 std::optional<QByteArray> hexBytes(const QByteArray& digits)
 {
@@ -54,6 +56,27 @@ LineCheck readRecord(const QByteArray& line)
     return {record, {}};
 }
 
+// A DOS end-of-file byte that only line ends follow is taken off; the line count
+// stays as it is.
+QByteArray withoutDosEnd(QByteArray text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r'))
+        --end;
+    if (end > 0 && text[end - 1] == DosEndOfFile)
+        text.remove(end - 1, 1);
+    return text;
+}
+
+// After the end-of-file record a file may hold blank lines and the same record again.
+bool mayFollowTheEnd(const QByteArray& line)
+{
+    if (line.isEmpty())
+        return true;
+    const LineCheck check = readRecord(line);
+    return check.record && RecordType(check.record->type) == RecordType::EndOfFile;
+}
+
 HexFile refused(HexFault fault, const QString& why, int upperBound)
 {
     HexFile file;
@@ -69,7 +92,7 @@ HexFile parseHexFile(const QByteArray& text)
 {
     if (text.size() > MaxHexFileBytes)
         return refused(HexFault::Invalid, QStringLiteral("file too large"), 0);
-    QByteArray withoutReturns = text;
+    QByteArray withoutReturns = withoutDosEnd(text);
     withoutReturns.replace('\r', QByteArray());
     const QList<QByteArray> lines = withoutReturns.split('\n');
     const int upperBound = int(lines.size()) - 1;
@@ -82,7 +105,7 @@ HexFile parseHexFile(const QByteArray& text)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString where = QStringLiteral("line %1: ").arg(i + 1);
         if (ended) {
-            if (!lines[i].isEmpty())
+            if (!mayFollowTheEnd(lines[i]))
                 return refused(HexFault::Invalid, where + QStringLiteral("text after the end-of-file record"), upperBound);
             continue;
         }

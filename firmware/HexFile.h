@@ -40,8 +40,9 @@ enum class HexFault {
 };
 
 struct HexFile {
-    // One record per line up to and including the end-of-file record; blank lines
-    // after it have no record.
+    // One record per line up to and including the end-of-file record; what may
+    // follow it (blank lines, a DOS end-of-file byte, the end record again) has no
+    // record.
     std::vector<HexRecord> records;
     // Index of the file's last line (its line count - 1): the end of the progress range.
     int upperBound = 0;

@@ -25,6 +25,8 @@ void BootSession::enter()
     reader_ = BootFrameReader();
     answeredStx_ = 0;
     acknowledged_ = 0;
+    packets_ = 0;
+    probeAnswered_ = false;
     state_ = State::Loading;
     log_.note(channel_, QStringLiteral("boot loader started"));
 }
@@ -52,13 +54,26 @@ void BootSession::answerProbe()
         return;
     answeredStx_ = reader_.pendingStx();
     send(BootLoader::probeAnswer());
+    if (!probeAnswered_ && options_.secondProbeAnswerMs) {
+        QTimer::singleShot(*options_.secondProbeAnswerMs, this, [this] {
+            if (state_ == State::Loading)
+                send(BootLoader::probeAnswer());
+        });
+    }
+    probeAnswered_ = true;
 }
 
 void BootSession::handleFrame(const BootFrame& frame)
 {
+    const int packet = ++packets_;
     if (!frame.good()) {
         log_.note(channel_, QStringLiteral("boot loader refused a packet: ") + frame.fault);
-        send(BootLoader::refusal());
+        answer(packet, BootLoader::refusal());
+        return;
+    }
+    if (options_.refusedPackets.count(packet) != 0) {
+        log_.note(channel_, QStringLiteral("boot loader refused packet %1 as planned").arg(packet));
+        answer(packet, BootLoader::refusal());
         return;
     }
     const BootLoader::Outcome outcome = loader_.handle(frame.body);
@@ -67,11 +82,25 @@ void BootSession::handleFrame(const BootFrame& frame)
         restart();
         return;
     }
-    send(outcome.reply);
+    answer(packet, outcome.reply);
     if (outcome.reply == BootLoader::acknowledgement() && options_.stopAfter && ++acknowledged_ >= *options_.stopAfter) {
         state_ = State::Silent;
         log_.note(channel_, QStringLiteral("boot loader fell silent"));
     }
+}
+
+void BootSession::answer(int packet, const QByteArray& bytes)
+{
+    const auto late = options_.lateReplies.find(packet);
+    if (late == options_.lateReplies.end()) {
+        send(bytes);
+        return;
+    }
+    log_.note(channel_, QStringLiteral("boot loader answers packet %1 %2 ms late").arg(packet).arg(late->second));
+    QTimer::singleShot(late->second, this, [this, bytes] {
+        if (state_ == State::Loading)
+            send(bytes);
+    });
 }
 
 void BootSession::send(const QByteArray& bytes)

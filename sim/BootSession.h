@@ -42,6 +42,7 @@ private:
 
     void handleFrame(const BootFrame& frame);
     void answerProbe();
+    void answer(int packet, const QByteArray& bytes);
     void send(const QByteArray& bytes);
     void restart();
     void saveImage();
@@ -55,6 +56,8 @@ private:
     BootLoader loader_;
     int answeredStx_ = 0;
     int acknowledged_ = 0;
+    int packets_ = 0;
+    bool probeAnswered_ = false;
     QTimer probeTimer_;
 };
 

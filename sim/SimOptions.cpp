@@ -7,6 +7,18 @@ namespace dalto::sim {
 namespace {
 
 constexpr double MaximumRating = 8000.0;
+// Bounds of the boot loader's planned faults.
+constexpr int MaximumPacketNumber = 1 << 30;
+constexpr int MaximumBootDelayMs = 600000;
+
+std::optional<int> wholeNumber(const QString& text, int minimum, int maximum)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
 
 std::optional<double> positiveNumber(const QString& text, double maximum)
 {
@@ -119,9 +131,22 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
                                            QStringLiteral("The boot loader falls silent after acknowledging N "
                                                           "packets, as a controller that hangs mid-way would."),
                                            QStringLiteral("N"));
+    const QCommandLineOption bootLate(QStringLiteral("boot-late"),
+                                      QStringLiteral("The boot loader's reply to packet N (counted from 1 as they "
+                                                     "arrive, repeats included) leaves MS milliseconds late. "
+                                                     "Repeatable."),
+                                      QStringLiteral("N:MS"));
+    const QCommandLineOption bootRefuse(QStringLiteral("boot-refuse"),
+                                        QStringLiteral("The boot loader refuses packet N (counted as for --boot-late) "
+                                                       "without carrying it out. Repeatable."),
+                                        QStringLiteral("N"));
+    const QCommandLineOption bootSecondProbeAnswer(QStringLiteral("boot-second-probe-answer"),
+                                                   QStringLiteral("The boot loader answers the first probe a second "
+                                                                  "time, MS milliseconds after the first answer."),
+                                                   QStringLiteral("MS"));
     parser.addOptions({help, tcp, serial, baud, rs485, model, ratedVoltage, ratedCurrent, loadOhms, loadProfile, idn, firmware,
                        interfaceVersion, log, discovery, name, mac, faultPlan, lineRate, bootLoader, firmwareImage,
-                       flashVersion, bootStopAfter});
+                       flashVersion, bootStopAfter, bootLate, bootRefuse, bootSecondProbeAnswer});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -175,7 +200,8 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
         options.device.serialAddress = node;
     }
 
-    for (const QCommandLineOption* serialOnly : {&lineRate, &bootLoader, &firmwareImage, &flashVersion, &bootStopAfter}) {
+    for (const QCommandLineOption* serialOnly : {&lineRate, &bootLoader, &firmwareImage, &flashVersion, &bootStopAfter,
+                                                 &bootLate, &bootRefuse, &bootSecondProbeAnswer}) {
         if (parser.isSet(*serialOnly) && options.serialDevice.isEmpty())
             return failure(QStringLiteral("--%1 needs --serial").arg(serialOnly->names().first()));
     }
@@ -196,6 +222,26 @@ ParsedOptions parseSimOptions(const QStringList& arguments)
         options.boot.stopAfter = parser.value(bootStopAfter).toInt(&ok);
         if (!ok || *options.boot.stopAfter < 1)
             return failure(QStringLiteral("--boot-stop-after wants a number of packets from 1"));
+    }
+
+    for (const QString& late : parser.values(bootLate)) {
+        const QStringList parts = late.split(u':');
+        const auto packet = parts.size() == 2 ? wholeNumber(parts[0], 1, MaximumPacketNumber) : std::nullopt;
+        const auto ms = parts.size() == 2 ? wholeNumber(parts[1], 1, MaximumBootDelayMs) : std::nullopt;
+        if (!packet || !ms)
+            return failure(QStringLiteral("--boot-late wants N:MS, a packet number and milliseconds from 1, got: ") + late);
+        options.boot.lateReplies[*packet] = *ms;
+    }
+    for (const QString& refused : parser.values(bootRefuse)) {
+        const auto packet = wholeNumber(refused, 1, MaximumPacketNumber);
+        if (!packet)
+            return failure(QStringLiteral("--boot-refuse wants a packet number from 1, got: ") + refused);
+        options.boot.refusedPackets.insert(*packet);
+    }
+    if (parser.isSet(bootSecondProbeAnswer)) {
+        options.boot.secondProbeAnswerMs = wholeNumber(parser.value(bootSecondProbeAnswer), 1, MaximumBootDelayMs);
+        if (!options.boot.secondProbeAnswerMs)
+            return failure(QStringLiteral("--boot-second-probe-answer wants milliseconds from 1"));
     }
 
     options.device.model = parser.value(model).toUpper();

@@ -2,9 +2,9 @@
 
 #include "app/Application.h"
 #include "app/WindowNames.h"
-#include "core/BusCode.h"
 #include "core/Configuration.h"
 #include "core/PickFile.h"
+#include "firmware/LoaderBus.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -21,8 +21,6 @@ namespace dalto {
 
 namespace {
 
-const QString SimulatedModeText = QStringLiteral("Cannot program firmware in simulated mode.");
-const QString WrongBusText = QStringLiteral("Can only program firmware via RS-232.");
 const QString ErrorReportTitle = QStringLiteral("Report Firmware Loader Error");
 
 QColor statusColour(firmware::StatusColour colour, const QPalette& palette)
@@ -139,9 +137,8 @@ void FrmLoader::cmdSelect_Click()
 
 void FrmLoader::cmdStart_Click()
 {
-    const int16_t busCode = app().state().BusCode;
-    if (busCode != bus::Rs232) {
-        app().context().prompts.message(busCode == bus::Simulated ? SimulatedModeText : WrongBusText, ApplicationTitle);
+    if (const auto refusal = firmware::busRefusal(app().state().BusCode)) {
+        app().context().prompts.message(*refusal, ApplicationTitle);
         mnuSetup_Click();
         return;
     }

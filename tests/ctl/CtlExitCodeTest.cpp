@@ -1,6 +1,7 @@
 // What a script sees when something is wrong: a clear message on standard error
 // and exit code 1 for the device, 2 for the command line or a file named on it.
 #include "CtlRun.h"
+#include "firmware/HexText.h"
 #include "support/SimProcess.h"
 
 #include <QFile>
@@ -52,6 +53,30 @@ TEST(CtlExitCodes, BadFilesAreRefusedBeforeTheDeviceIsAsked)
     const CtlResult load = RunCtl(TcpTo(sim.port()) + QStringList{"modtable", "load", table.fileName()});
     EXPECT_EQ(load.exitCode, 2);
     EXPECT_TRUE(load.err.contains("Invalid Modulation Table")) << load.err.toStdString();
+}
+
+TEST(CtlExitCodes, FlashRefusesEveryBusButRs232WithThePanelsWordsBeforeTouchingIt)
+{
+    QTemporaryDir folder;
+    QFile hex(folder.filePath("image.hex"));
+    ASSERT_TRUE(hex.open(QIODevice::WriteOnly));
+    hex.write(upperLine(0));
+    for (int record = 0; record < 10; ++record)
+        hex.write(hexLine(0x00, uint16_t(0x200 + 16 * record), QByteArray(16, '\x5A')));
+    hex.write(endLine());
+    hex.close();
+    QTcpServer listener;
+    ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+    const QStringList at{"--address", "127.0.0.1", "--port", QString::number(listener.serverPort())};
+    for (const char* bus : {"tcp", "rs485-select", "rs485-packet", "gpib", "sim"}) {
+        const CtlResult flash = RunCtl(QStringList{"--bus", bus} + at + QStringList{"flash", hex.fileName()});
+        EXPECT_EQ(flash.exitCode, 2) << bus << ": " << flash.err.toStdString();
+        const QString text = QString(bus) == "sim" ? "Cannot program firmware in simulated mode."
+                                                   : "Can only program firmware via RS-232.";
+        EXPECT_EQ(flash.err.trimmed(), "daltoctl: " + text) << bus;
+        EXPECT_TRUE(flash.out.isEmpty()) << bus;
+    }
+    EXPECT_FALSE(listener.waitForNewConnection(0));
 }
 
 TEST(CtlExitCodes, UsageErrors)

@@ -6,6 +6,8 @@
 #include "support/SimProcess.h"
 
 #include <QFile>
+#include <QProcess>
+#include <csignal>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -25,6 +27,27 @@ protected:
     }
 
     QString config() const { return folder.filePath("serial.ini"); }
+
+    // Ten records of sixteen bytes from 0x200 on; data gets what they hold.
+    QString writeHexFile(QByteArray* data = nullptr)
+    {
+        QByteArray hex = upperLine(0);
+        for (int record = 0; record < 10; ++record) {
+            const QByteArray bytes(16, char(0x10 + record));
+            hex += hexLine(0x00, uint16_t(0x200 + 16 * record), bytes);
+            if (data)
+                *data += bytes;
+        }
+        QFile file(folder.filePath("new.hex"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(hex + endLine());
+        return file.fileName();
+    }
+
+    QStringList connection() const
+    {
+        return {"--config", config(), "--bus", "rs232", "--port", QString::number(PortNumber)};
+    }
 
     CtlResult run(const QString& bus, const QStringList& arguments)
     {
@@ -62,22 +85,14 @@ TEST_F(CtlSerial, Rs485PacketsReachTheAddressedNode)
 TEST_F(CtlSerial, FlashIntoTheBootLoaderWithPlainProgressLines)
 {
     const QString image = folder.filePath("image.bin");
-    SimProcess sim({"--serial", pty.second(), "--boot-loader", "--firmware-image", image, "--flash-version", "2.3"});
+    // A surplus probe answer and a refused record on the way.
+    SimProcess sim({"--serial", pty.second(), "--boot-loader", "--firmware-image", image, "--flash-version", "2.3",
+                    "--boot-second-probe-answer", "80", "--boot-refuse", "36"});
     ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
     QByteArray data;
-    QByteArray hex = upperLine(0);
-    for (int record = 0; record < 10; ++record) {
-        const QByteArray bytes(16, char(0x10 + record));
-        hex += hexLine(0x00, uint16_t(0x200 + 16 * record), bytes);
-        data += bytes;
-    }
-    hex += endLine();
-    QFile file(folder.filePath("new.hex"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(hex);
-    file.close();
+    const QString hex = writeHexFile(&data);
 
-    const CtlResult flashed = run("rs232", {"flash", file.fileName()});
+    const CtlResult flashed = run("rs232", {"flash", hex});
     EXPECT_EQ(flashed.exitCode, 0) << flashed.err.toStdString();
     const QStringList lines = flashed.outLines();
     for (const char* line : {"Initiating", "Erasing", "Erasing 100%", "Loading", "Loading 90%", "Finished"})
@@ -87,6 +102,42 @@ TEST_F(CtlSerial, FlashIntoTheBootLoaderWithPlainProgressLines)
     QFile written(image);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().mid(0x200), data);
+}
+
+TEST_F(CtlSerial, FlashFailsWhenTheStateReadAfterProgrammingGetsNoReply)
+{
+    // The supply answers the two polls after its restart, then nothing.
+    QFile plan(folder.filePath("plan.txt"));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    plan.write("silent after 2\n");
+    plan.close();
+    SimProcess sim({"--serial", pty.second(), "--boot-loader", "--fault-plan", plan.fileName()});
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    const CtlResult flashed = run("rs232", {"flash", writeHexFile()});
+    EXPECT_EQ(flashed.exitCode, 1) << flashed.out.toStdString() << flashed.err.toStdString();
+}
+
+TEST_F(CtlSerial, CtrlCStopsTheFlashAndSaysTheSupplyMustBeProgrammedAgain)
+{
+    // The boot loader hangs after five packets, so the transfer would repeat the
+    // sixth for ten seconds.
+    SimProcess sim({"--serial", pty.second(), "--boot-loader", "--boot-stop-after", "5"});
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    QProcess ctl;
+    ctl.start(qEnvironmentVariable("DALTOCTL"), connection() + QStringList{"flash", writeHexFile()});
+    ASSERT_TRUE(ctl.waitForStarted());
+    QByteArray out;
+    while (!out.contains("Erasing") && ctl.waitForReadyRead(CtlRunLimitMs))
+        out += ctl.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("Erasing")) << out.toStdString();
+    ::kill(pid_t(ctl.processId()), SIGINT);
+    ASSERT_TRUE(ctl.waitForFinished(CtlRunLimitMs));
+    out += ctl.readAllStandardOutput();
+    EXPECT_EQ(ctl.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(ctl.exitCode(), 130);
+    EXPECT_TRUE(out.trimmed().endsWith("Stopped")) << out.toStdString();
+    EXPECT_EQ(QString::fromLocal8Bit(ctl.readAllStandardError()).trimmed(),
+              "daltoctl: interrupted: the supply is left in its boot loader and must be programmed again");
 }
 
 } // namespace

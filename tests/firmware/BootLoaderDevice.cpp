@@ -3,8 +3,6 @@
 namespace dalto::testing {
 
 namespace {
-// The boot loader takes a moment to answer, as a real one does.
-constexpr double AnswerSeconds = 0.003;
 const QByteArray Acknowledgement = QByteArrayLiteral("ACK\x04");
 } // namespace
 
@@ -32,8 +30,11 @@ void BootLoaderDevice::received(const QByteArray& bytes)
         }
     } else if (bytes == firmware::OneByte(firmware::STX)) {
         ++probes;
-        if (answersProbe)
+        if (answersProbe) {
             answer("K\x04");
+            if (probes == 1 && secondProbeAnswer_ >= 0)
+                answer("K\x04", secondProbeAnswer_);
+        }
     } else {
         packet(bytes);
     }
@@ -64,7 +65,8 @@ void BootLoaderDevice::packet(const QByteArray& frame)
         for (qsizetype i = 5; i < body.size(); ++i)
             memory[address + uint32_t(i - 5)] = uint8_t(body[i]);
     }
-    answer(Acknowledgement);
+    const auto late = late_.find(index);
+    answer(Acknowledgement, late == late_.end() ? 0 : late->second);
 }
 
 void BootLoaderDevice::command(const QString& line)
@@ -86,9 +88,9 @@ void BootLoaderDevice::command(const QString& line)
     }
 }
 
-void BootLoaderDevice::answer(const QByteArray& reply)
+void BootLoaderDevice::answer(const QByteArray& reply, double afterSeconds)
 {
-    line_.deliverAt(clock_.now() + AnswerSeconds, reply);
+    line_.deliverAt(clock_.now() + answerSeconds + afterSeconds, reply);
 }
 
 } // namespace dalto::testing

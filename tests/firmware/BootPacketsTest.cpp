@@ -39,13 +39,34 @@ TEST(BootPackets, ProgramMemoryRecordIsPaddedToWholeBlocksAndEscaped)
     EXPECT_EQ(unframePacket(BuildDataPacket(dataRecord(0x10, QByteArray(9, 1)), 0))->body.mid(1, 1), "\x02");
 }
 
-TEST(BootPackets, AChecksumThatIsAControlByteIsEscapedToo)
+TEST(BootPackets, EveryControlByteIsEscapedWhereverItStandsAndNoOtherByteIs)
 {
-    // Body 01 01 EF 00 00 and eight zeros: sum 0xF1, checksum 0x0F.
-    const HexRecord record = dataRecord(0x00EF, QByteArray(8, '\0'));
-    const QByteArray packet = BuildDataPacket(record, 0);
-    EXPECT_TRUE(packet.endsWith(QByteArray::fromHex("050f04")));
-    EXPECT_EQ(unframePacket(packet)->checksum, 0x0F);
+    struct Case {
+        const char* what;
+        HexRecord record;
+        uint16_t upper;
+        QByteArray line; // the packet on the line, in hexadecimal
+    };
+    const Case cases[] = {
+        // The address low byte is chosen so that the checksum equals the data byte.
+        {"data and checksum 04", dataRecord(0x00F6, "\x04"), 0, "0f0f0101f6000005040000000000000005" "0404"},
+        {"data and checksum 05", dataRecord(0x00F4, "\x05"), 0, "0f0f0101f4000005050000000000000005" "0504"},
+        {"data and checksum 0F", dataRecord(0x00E0, "\x0f"), 0, "0f0f0101e00000050f0000000000000005" "0f04"},
+        {"all three address bytes", dataRecord(0x0F05, QByteArray(8, '\0')), 4,
+         "0f0f01010505050f0504" "0000000000000000" "e604"},
+        {"block count 05", dataRecord(0x0010, QByteArray(40, '\0')), 0,
+         "0f0f01" "0505" "100000" + QByteArray(80, '0') + "ea04"},
+        {"byte count 04", dataRecord(0x0010, QByteArray::fromHex("aabbccdd")), 31, "0f0f03" "0504" "10001f" "aabbccdd" "bc04"},
+        {"the neighbours 03 06 0E 10", dataRecord(0x0200, QByteArray::fromHex("03060e10")), 0,
+         "0f0f0101000200" "03060e1000000000" "d504"},
+    };
+    for (const Case& c : cases) {
+        const QByteArray packet = BuildDataPacket(c.record, c.upper);
+        EXPECT_EQ(packet.toHex(), c.line) << c.what;
+        const auto unframed = unframePacket(packet);
+        ASSERT_TRUE(unframed) << c.what;
+        EXPECT_TRUE(unframed->checksumMatches()) << c.what;
+    }
 }
 
 TEST(BootPackets, OtherMemoryFromUpperAddress31TakesTheRecordUnpadded)

@@ -1,6 +1,9 @@
 #include "HexText.h"
 #include "LoaderFixture.h"
+#include "QStringPrinter.h"
 #include "firmware/ModulationTableCheck.h"
+
+#include <QDir>
 
 using namespace dalto;
 using namespace dalto::testing;
@@ -16,6 +19,37 @@ QByteArray smallImage()
     for (uint16_t a = 0x0210; a < 0x0280; a += 0x10)
         text += hexLine(0x00, a, QByteArray(16, char(a)));
     return text + upperLine(1) + hexLine(0x00, 0x0000, "\x11\x22") + endLine();
+}
+
+// Forty records of sixteen bytes from 0x200 on, no two bytes alike in a row.
+QByteArray recordImage()
+{
+    QByteArray image;
+    for (int i = 0; i < 40 * 16; ++i)
+        image.append(char(i * 7 + i / 256));
+    return image;
+}
+
+QByteArray hexFileOf(const QByteArray& image)
+{
+    QByteArray text = upperLine(0);
+    for (qsizetype at = 0; at < image.size(); at += 16)
+        text += hexLine(0x00, uint16_t(0x200 + at), image.mid(at, 16));
+    return text + endLine();
+}
+
+// The addresses the write packets went to, a repeat of the same packet counted once.
+std::vector<uint32_t> writeOrder(const std::vector<firmware::UnframedPacket>& packets)
+{
+    std::vector<uint32_t> order;
+    for (const firmware::UnframedPacket& p : packets) {
+        if (uint8_t(p.body[0]) != firmware::ProgramWriteCommand)
+            continue;
+        const uint32_t address = uint8_t(p.body[2]) | uint8_t(p.body[3]) << 8 | uint8_t(p.body[4]) << 16;
+        if (order.empty() || order.back() != address)
+            order.push_back(address);
+    }
+    return order;
 }
 
 std::vector<uint32_t> expectedErase()
@@ -59,15 +93,88 @@ TEST_F(LoaderFixture, AShortReplyRepeatsTheSamePacket)
 {
     bootLoader.replyToPacket(0, "NO");    // the first erase packet
     bootLoader.replyToPacket(33, "\x04"); // the five-byte record
+    bootLoader.replyToPacket(35, "OK\x04"); // three characters acknowledge
     loader.run(writeFile(smallImage()));
 
     std::vector<uint32_t> erased = expectedErase();
     erased.insert(erased.begin(), 0x200);
     EXPECT_EQ(bootLoader.erasedAddresses(), erased);
     EXPECT_EQ(bootLoader.packets[33].body, bootLoader.packets[34].body);
+    EXPECT_NE(bootLoader.packets[35].body, bootLoader.packets[36].body);
     EXPECT_EQ(host.statuses.back(), LoaderStatus::Finished);
     // The erase progress went back for the repeat.
     EXPECT_EQ((std::vector<int>(host.progress.begin(), host.progress.begin() + 4)), (std::vector{0, 1, 0, 1}));
+}
+
+TEST_F(LoaderFixture, LateAndSurplusRepliesNeverPassForTheNextPacketsReply)
+{
+    // A boot loader that takes 15 ms a packet; a refusal then follows either an
+    // erase acknowledged after the 2 s read or a probe answered twice, 80 ms apart.
+    const QByteArray image = recordImage();
+    std::vector<uint32_t> inFileOrder;
+    for (uint32_t at = 0; at < uint32_t(image.size()); at += 16)
+        inFileOrder.push_back(0x200 + at);
+    for (int fault = 0; fault < 2; ++fault) {
+        SCOPED_TRACE(fault == 0 ? "late erase acknowledgement" : "surplus probe answer");
+        BootLoaderDevice device(line, clock);
+        device.answerSeconds = 0.015;
+        if (fault == 0)
+            device.acknowledgeLate(5, 2.1);
+        else
+            device.answerFirstProbeAgainAfter(0.08);
+        device.replyToPacket(45, "N\x04");
+        host = {};
+        loader.run(writeFile(hexFileOf(image)));
+
+        EXPECT_EQ(host.statuses.back(), LoaderStatus::Finished);
+        EXPECT_EQ(writeOrder(device.packets), inFileOrder);
+        std::map<uint32_t, uint8_t> expected;
+        for (qsizetype i = 0; i < image.size(); ++i)
+            expected[uint32_t(0x200 + i)] = uint8_t(image[i]);
+        EXPECT_TRUE(device.memory == expected) << device.memory.size() << " bytes written of " << expected.size();
+    }
+}
+
+TEST_F(LoaderFixture, EndingTheProgramEndsEveryWaitAtOnceWithoutABox)
+{
+    context.onEndProgram = [] {};
+    // Time also passes between readings, so that a loop that spins still ends.
+    clock.advanceOnEveryReading(0.0001);
+    double endedAt = 0;
+    const auto endProgram = [&] {
+        if (!context.programEnding) {
+            endedAt = clock.now();
+            context.endProgram();
+        }
+    };
+
+    // While erasing: nothing after the packet in flight.
+    host.onProgress = [&](int value) {
+        if (host.statuses.back() == LoaderStatus::Erasing && value == 3)
+            endProgram();
+    };
+    loader.run(writeFile(smallImage()));
+    EXPECT_EQ(host.statuses.back(), LoaderStatus::Stopped);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(bootLoader.packets.size(), 3u);
+    EXPECT_LT(clock.now() - endedAt, 0.1);
+    EXPECT_FALSE(context.state.LoaderActive);
+
+    // While checking that the silent supply answers after the restart.
+    context.programEnding = false;
+    host = {};
+    bootLoader.packets.clear();
+    bootLoader.silentAfterReset = true;
+    clock.onAdvance([&](double) {
+        if (bootLoader.restarted)
+            endProgram();
+    });
+    loader.run(writeFile(smallImage()));
+    EXPECT_EQ(host.statuses.back(), LoaderStatus::Stopped);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_LE(bootLoader.commands.size(), 1);
+    EXPECT_LT(clock.now() - endedAt, 0.1);
+    EXPECT_EQ(host.ended, 1);
 }
 
 TEST_F(LoaderFixture, FilesThatCannotLoadSendNothing)
@@ -94,12 +201,17 @@ TEST_F(LoaderFixture, FilesThatCannotLoadSendNothing)
     EXPECT_FALSE(context.state.LoaderActive);
 }
 
-TEST_F(LoaderFixture, AMissingFileIsReportedAndStartIsUsableAgain)
+TEST_F(LoaderFixture, AMissingOrUnreadableFileIsReportedInTheRuntimesWordsAndStartIsUsableAgain)
 {
     loader.run(folder.filePath(QStringLiteral("gone.hex")));
-    ASSERT_EQ(host.errors.size(), 1u);
+    QDir(folder.path()).mkdir(QStringLiteral("folder.hex"));
+    loader.run(folder.filePath(QStringLiteral("folder.hex")));
+    ASSERT_EQ(host.errors.size(), 2u);
     EXPECT_EQ(host.errors[0].number, 53);
-    EXPECT_EQ(host.ended, 1);
+    EXPECT_EQ(host.errors[0].description, "File not found");
+    EXPECT_EQ(host.errors[1].number, 75);
+    EXPECT_EQ(host.errors[1].description, "Path/File access error");
+    EXPECT_EQ(host.ended, 2);
     EXPECT_FALSE(context.state.LoaderActive);
     EXPECT_TRUE(line.written().isEmpty());
 }

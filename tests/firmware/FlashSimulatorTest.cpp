@@ -28,7 +28,8 @@ TEST(FlashSimulator, StoresTheFileByteForByteAndAnswersWithItsNewVersion)
 {
     SimulatorFlash rig({QStringLiteral("--flash-version"), QStringLiteral("2.3")});
     const QByteArray image = randomImage();
-    const QString hex = rig.makeHexFile(image);
+    // Long records: every packet waits for a quiet line first.
+    const QString hex = rig.makeHexFile(image, 64);
     ASSERT_TRUE(rig.problem().isEmpty()) << rig.problem().toStdString();
 
     rig.loader->run(hex);
@@ -41,6 +42,30 @@ TEST(FlashSimulator, StoresTheFileByteForByteAndAnswersWithItsNewVersion)
     EXPECT_TRUE(stored.mid(SimulatorFlash::ImageOffset) == image) << "stored " << stored.size() << " bytes";
     EXPECT_EQ(rig.context.state.FirmwareVersion.left(3), "2.3");
     EXPECT_FALSE(rig.context.state.LoaderActive);
+}
+
+TEST(FlashSimulator, ALateAcknowledgementOrASurplusProbeAnswerLosesNoRefusedRecord)
+{
+    // 256 records behind 32 erase packets. On a line of real speed two replies
+    // rarely arrive together, so that one read cannot take both; records are
+    // refused every 40 packets from packet 60 on.
+    const QByteArray image = randomImage().left(0x1000);
+    QStringList common{QStringLiteral("--line-rate"), QStringLiteral("19200")};
+    for (int packet = 60; packet < 288; packet += 40)
+        common << QStringLiteral("--boot-refuse") << QString::number(packet);
+    for (const QStringList& fault : {QStringList{QStringLiteral("--boot-late"), QStringLiteral("40:2100")},
+                                     QStringList{QStringLiteral("--boot-second-probe-answer"), QStringLiteral("80")}}) {
+        SCOPED_TRACE(fault.join(u' ').toStdString());
+        SimulatorFlash rig(fault + common);
+        const QString hex = rig.makeHexFile(image);
+        ASSERT_TRUE(rig.problem().isEmpty()) << rig.problem().toStdString();
+
+        rig.loader->run(hex);
+
+        ASSERT_FALSE(rig.host.statuses.empty());
+        EXPECT_EQ(rig.host.statuses.back(), LoaderStatus::Finished);
+        EXPECT_TRUE(rig.storedImage().mid(SimulatorFlash::ImageOffset) == image);
+    }
 }
 
 TEST(FlashSimulator, ABootLoaderThatFallsSilentEndsInTimedOut)

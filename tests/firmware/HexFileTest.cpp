@@ -34,12 +34,25 @@ TEST(HexFile, ElevenLinesAreTheLeastThatLoad)
     EXPECT_EQ(eleven.records[10].type, 0x01);
 }
 
-TEST(HexFile, TrailingBlankLinesCountAsLinesButHoldNoRecord)
+TEST(HexFile, BlankLinesADosEndByteAndARepeatedEndRecordMayFollowTheEnd)
 {
     const HexFile file = parseHexFile(fileOf(11) + "\r\n\n");
     ASSERT_TRUE(file.usable());
     EXPECT_EQ(file.upperBound, 12);
     EXPECT_EQ(file.records.size(), 11u);
+
+    for (const QByteArray& tail : {QByteArray("\x1A"), QByteArray("\r\n\x1A"), QByteArray("\r\n\x1A\r\n"),
+                                   "\r\n" + endLine(), "\r\n\r\n" + endLine() + "\x1A"}) {
+        const HexFile ending = parseHexFile(fileOf(11) + tail);
+        EXPECT_TRUE(ending.usable()) << tail.toHex().toStdString() << ": " << ending.error.toStdString();
+        EXPECT_EQ(ending.records.size(), 11u);
+    }
+    // Anything else after the end is refused.
+    for (const QByteArray& tail : {QByteArray("\r\n\x1A\x1A"), QByteArray("\x1A:"), QByteArray("\r\n\x1A\r\nx"),
+                                   "\r\n" + hexLine(0x00, 0x300, "a"), "\r\n" + upperLine(1)})
+        EXPECT_EQ(parseHexFile(fileOf(11) + tail).fault, HexFault::Invalid) << tail.toHex().toStdString();
+    // And a DOS end byte before the end record.
+    EXPECT_EQ(parseHexFile(fileOf(11, "\x1A\r\n")).fault, HexFault::Invalid);
 }
 
 TEST(HexFile, DamagedFilesAreRefusedAsInvalid)
@@ -53,13 +66,18 @@ TEST(HexFile, DamagedFilesAreRefusedAsInvalid)
         fileOf(12).replace(endLine().chopped(2), hexLine(0x00, 0x900, "ab").chopped(2)), // no end record
         fileOf(11) + "\n:junk",                                // text after the end
         fileOf(11, hexLine(0x03, 0, QByteArray(4, 0))),       // start address: nothing to load
-        fileOf(11, upperLine(0x100)),                          // beyond 24 bits
+        fileOf(11, upperLine(0x100)),                          // beyond 24 bits (0xFF loads, below)
         fileOf(11, hexLine(0x04, 0, "\1")),                    // short extended address
         fileOf(11, "\r\n"),                                    // blank line inside
         QByteArray(MaxHexFileBytes + 1, '\n'),
     };
     for (const QByteArray& text : damaged)
         EXPECT_EQ(parseHexFile(text).fault, HexFault::Invalid) << text.left(120).toStdString();
+}
+
+TEST(HexFile, TheHighestUpperAddressLoads)
+{
+    EXPECT_TRUE(parseHexFile(fileOf(11, upperLine(0xFF))).usable());
 }
 
 TEST(HexFile, SegmentAndStartLinearRecordsAreRefusedAsErrors)
@@ -72,5 +90,7 @@ TEST(HexFile, ShortPathsAndMissingFilesLoadNothing)
 {
     EXPECT_EQ(loadHexFile(QString()).fault, HexFault::Invalid);
     EXPECT_EQ(loadHexFile(QStringLiteral("a.he")).fault, HexFault::Invalid);
+    // Five characters are a path to try.
+    EXPECT_EQ(loadHexFile(QStringLiteral("a.hex")).fault, HexFault::Unreadable);
     EXPECT_EQ(loadHexFile(QStringLiteral("/nonexistent/fw.hex")).fault, HexFault::Unreadable);
 }

@@ -45,7 +45,7 @@ SimulatorFlash::SimulatorFlash(const QStringList& simArguments, bool startInBoot
     loader = std::make_unique<firmware::FirmwareLoader>(*link, host);
 }
 
-QString SimulatorFlash::makeHexFile(const QByteArray& image)
+QString SimulatorFlash::makeHexFile(const QByteArray& image, int recordBytes)
 {
     const QString binary = folder_.filePath(QStringLiteral("image.bin"));
     const QString hex = folder_.filePath(QStringLiteral("image.hex"));
@@ -59,7 +59,7 @@ QString SimulatorFlash::makeHexFile(const QByteArray& image)
     tool.start(QStringLiteral("srec_cat"),
                {binary, QStringLiteral("-binary"), QStringLiteral("-offset"), QStringLiteral("0x%1").arg(ImageOffset, 0, 16),
                 QStringLiteral("-o"), hex, QStringLiteral("-intel"), QStringLiteral("-address-length=4"),
-                QStringLiteral("-output_block_size=16")});
+                QStringLiteral("-output_block_size=%1").arg(recordBytes)});
     if (!tool.waitForFinished(ToolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
         problem_ = QStringLiteral("srec_cat failed (package srecord): ") + tool.errorString() + u' ' +
                    QString::fromLocal8Bit(tool.readAllStandardError());

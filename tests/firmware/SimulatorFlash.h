@@ -36,9 +36,9 @@ public:
 
     // Empty while everything is set up; else what went wrong.
     QString problem() const { return problem_; }
-    // The image written by srec_cat as an Intel HEX file (16 data bytes a record,
-    // extended linear addresses); its path, or empty when that failed.
-    QString makeHexFile(const QByteArray& image);
+    // The image written by srec_cat as an Intel HEX file (recordBytes data bytes a
+    // record, extended linear addresses); its path, or empty when that failed.
+    QString makeHexFile(const QByteArray& image, int recordBytes = 16);
     // What the simulator stored at the reset packet (from address 0).
     QByteArray storedImage() const;
 

@@ -80,12 +80,34 @@ TEST_F(BootLoaderOverSerial, PowerCycleCommandEntersItAndAHungLoaderFallsSilent)
     EXPECT_EQ(client.readUntil('\x04'), "B\x04");
 }
 
+TEST_F(BootLoaderOverSerial, PlannedFaultsAnswerAProbeTwiceRefuseAPacketAndDelayAReply)
+{
+    ASSERT_NO_FATAL_FAILURE(start({"--boot-loader", "--boot-second-probe-answer", "300", "--boot-refuse", "2",
+                                   "--boot-late", "3:600"}));
+    client.write("\x0F");
+    EXPECT_EQ(client.readUntil('\x04'), "B\x04");
+    EXPECT_EQ(client.readUntil('\x04'), "B\x04") << "the first probe answered again";
+    EXPECT_EQ(exchange(EraseBody(0x200)), Ack);
+    EXPECT_EQ(exchange(EraseBody(0x1000)), Refused) << "packet 2";
+    // Packet 3 writes into the block whose erase was refused; its refusal leaves
+    // after the acknowledgement of packet 4.
+    client.write(BootPacket(ProgramBody(0x1000, QByteArray(8, '\x33'))));
+    client.write(BootPacket(EraseBody(0x2000)));
+    EXPECT_EQ(client.readUntil('\x04'), Ack);
+    EXPECT_EQ(client.readUntil('\x04'), Refused);
+    EXPECT_EQ(exchange(EraseBody(0x1000)), Ack) << "a repeat is carried out";
+}
+
 TEST(BootLoaderOptions, NeedTheSerialLineAndSaneValues)
 {
     for (const QStringList& bad : {QStringList {"--boot-loader"}, QStringList {"--line-rate", "19200"},
                                    QStringList {"--serial", "/dev/null", "--line-rate", "0"},
                                    QStringList {"--serial", "/dev/null", "--boot-stop-after", "0"},
-                                   QStringList {"--serial", "/dev/null", "--flash-version", "new"}}) {
+                                   QStringList {"--serial", "/dev/null", "--flash-version", "new"},
+                                   QStringList {"--serial", "/dev/null", "--boot-late", "5"},
+                                   QStringList {"--serial", "/dev/null", "--boot-late", "0:100"},
+                                   QStringList {"--serial", "/dev/null", "--boot-refuse", "0"},
+                                   QStringList {"--boot-second-probe-answer", "80"}}) {
         QProcess sim;
         sim.start(SimProcess::executable(), bad);
         ASSERT_TRUE(sim.waitForFinished(SimProcess::StartTimeoutMs));
