@@ -2,11 +2,11 @@
 // window fills from the polls, and its newest point is what the read-outs show.
 #include "ProgramOnSimulator.h"
 #include "panels/front/frmKD.h"
+#include "panels/front/trend/TrendCurve.h"
 #include "panels/front/trend/TrendWindow.h"
 
 #include <QAction>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTimer>
@@ -46,8 +46,10 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
     panel->tmrInfo->stop();
     panel->tmrInfo_Timer();
 
-    const QPointF volts = trend->voltageSeries->points().last();
-    const QPointF amps = trend->currentSeries->points().last();
+    ASSERT_FALSE(trend->voltageCurve->runs().empty());
+    ASSERT_FALSE(trend->currentCurve->runs().empty());
+    const QPointF volts = trend->voltageCurve->runs().back().last();
+    const QPointF amps = trend->currentCurve->runs().back().last();
     EXPECT_DOUBLE_EQ(volts.x(), trend->log().back().seconds);
     // The read-out rounds to its format's last digit; the plot keeps the reading.
     const auto halfDigit = [](const QString& format) {
@@ -60,9 +62,11 @@ TEST(TrendAgainstSimulator, LastPointOfARampingLoadMatchesTheReadouts)
 
     double lowest = 1e9;
     double highest = 0;
-    for (const QPointF& p : trend->currentSeries->points()) {
-        lowest = std::min(lowest, p.y());
-        highest = std::max(highest, p.y());
+    for (const QList<QPointF>& run : trend->currentCurve->runs()) {
+        for (const QPointF& p : run) {
+            lowest = std::min(lowest, p.y());
+            highest = std::max(highest, p.y());
+        }
     }
     EXPECT_GT(highest - lowest, 0.1) << "the ramping load moves the current";
     EXPECT_EQ(trend->markSeries.at(trend::TrendMark::OutputOn)->count(), 1);
