@@ -127,8 +127,13 @@ TEST_F(CtlTcp, SetAndSendRefuseValuesAboveTheBenchLimitsAndSendNothing)
     const QString config = WriteSimulatorSettings(folder.path(), sim.host(), sim.port());
     ASSERT_FALSE(config.isEmpty());
     QFile file(config);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("\n[Limits]\nVoltage=12\nOCP=50\n");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    ASSERT_TRUE(text.contains("[Limits]\nVoltage=\nCurrent=\nOVP=\nOCP=\n"));
+    text.replace("[Limits]\nVoltage=\nCurrent=\nOVP=\nOCP=\n", "[Limits]\nVoltage=12\nCurrent=\nOVP=\nOCP=50\n");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
     file.close();
     const auto ctl = [&](const QStringList& arguments, const QByteArray& input = {}) {
         return RunCtl(QStringList{"--config", config} + arguments, input);
