@@ -264,6 +264,8 @@ void HbxMenu::applySetPoint(int16_t state, EditAction action)
         upper = std::min(upper, SetPointStop(kind, state_)); // the arrows stop at the ceiling
     const float sending = action == EditAction::Clear ? committed : menu::Limited(fields_.EditValue, upper);
     if (limited && ReportRefusal(link_.context().prompts, SetPointRefusal(kind, sending, state_))) {
+        // An arrow key held into a refusal stops repeating: its release went to the box.
+        state_.ButtonHeld = false;
         fields_.EditValue = value;
         return;
     }

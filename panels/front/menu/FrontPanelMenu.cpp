@@ -254,6 +254,8 @@ void FrontPanelMenu::applyTripLevel(EditAction action)
         fields_.EditValue = Limited(fields_.EditValue, std::min(ratings[view.upper], SetPointStop(kind, state_)), 0);
     const float sending = action == EditAction::Clear ? level : fields_.EditValue;
     if (ReportRefusal(link_.context().prompts, SetPointRefusal(kind, sending, state_))) {
+        // An arrow key held into a refusal stops repeating: its release went to the box.
+        state_.ButtonHeld = false;
         fields_.EditValue = level;
         return;
     }

@@ -134,6 +134,14 @@ TEST_F(BenchLimitsPanel, TheTripMenuRefusesEnterAboveTheCeilingAndItsArrowsStopT
     for (const QString& line : lines)
         EXPECT_LE(line.mid(10).toDouble(), 10.0) << line.toStdString();
     EXPECT_EQ(lines.back(), "VOLT:PROT 10");
+
+    // An unreadable limit refuses every step: the held arrow stops at the first box.
+    s.Limits[SetPointKind::OverVoltage] = ParseBenchLimit("ten");
+    prompts.messages.clear();
+    panel.cmdMenu->click();
+    panel.cmdUp_MouseDown();
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(commands().filter("VOLT:PROT ").isEmpty());
 }
 
 TEST_F(BenchLimitsPanel, TheHbxKeypadRefusesAnEntryAboveTheCeiling)
