@@ -117,23 +117,3 @@ TEST_F(DialogsTest, MessageBoxesShowTheirTextAsPlainText)
     qtPrompts.message(QStringLiteral("Reply: <b>DALTO</b>"), ApplicationTitle, PromptButtons::Ok, PromptIcon::None);
     EXPECT_EQ(format, Qt::PlainText);
 }
-
-TEST_F(DialogsTest, TheSetPointPromptShowsItsUnitAndRangeBelowTheBox)
-{
-    QString shownRange;
-    bool rangeVisible = false;
-    QTimer::singleShot(0, [&] {
-        auto* input = qobject_cast<frmInput*>(QApplication::activeModalWidget());
-        ASSERT_NE(input, nullptr);
-        shownRange = input->lblRange->text();
-        rangeVisible = input->lblRange->isVisible();
-        input->cmdOK->click();
-    });
-    EXPECT_EQ(InputValue(context.paths, "Voltage Set", "5", nullptr, "Volts, 0 to 12 (bench limit)"), "5");
-    EXPECT_EQ(shownRange, "Volts, 0 to 12 (bench limit)");
-    EXPECT_TRUE(rangeVisible);
-
-    frmInput plain(context.paths);
-    plain.Form_Load();
-    EXPECT_TRUE(plain.lblRange->isHidden());
-}
