@@ -40,7 +40,7 @@ class DIALIX_EXPORT tavKnob : public QWidget {
     Q_PROPERTY(bool Slot READ slot WRITE setSlot NOTIFY SlotChanged)
     Q_PROPERTY(int Turns READ turns WRITE setTurns NOTIFY TurnsChanged)
     Q_PROPERTY(float Value READ value WRITE setValue NOTIFY ValueChanged)
-    Q_PROPERTY(float Stop READ stop WRITE setStop)
+    Q_PROPERTY(float Stop READ stop WRITE setStop DESIGNABLE false STORED false)
     Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
 
 public:
