@@ -66,6 +66,7 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
                              QStringLiteral("&Communication"));
     menu.mnuSimulate = namedItem(*menu.mnuComm, QStringLiteral("mnuSimulate"), QStringLiteral("Simulate Inst"));
     menu.mnuSetup = namedItem(*menu.mnuComm, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
+    menu.mnuLimits = namedItem(*menu.mnuComm, QStringLiteral("mnuLimits"), QStringLiteral("Limits"));
 
     menu.mnuAbout = bar.addAction(QStringLiteral("&About"));
     menu.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));

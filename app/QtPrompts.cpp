@@ -73,6 +73,11 @@ QString QtPrompts::inputValue(const QString& title, const QString& value)
     return InputValue(paths_, title, value, QApplication::activeWindow());
 }
 
+QString QtPrompts::inputSetPoint(const QString& title, const QString& value, const QString& range)
+{
+    return InputValue(paths_, title, value, QApplication::activeWindow(), range);
+}
+
 QString QtFileFilter(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));

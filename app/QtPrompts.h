@@ -16,6 +16,7 @@ public:
                          PromptIcon icon) override;
     QString pickFile(const FilePickRequest& request) override;
     QString inputValue(const QString& title, const QString& value) override;
+    QString inputSetPoint(const QString& title, const QString& value, const QString& range) override;
 
 private:
     const Paths& paths_;

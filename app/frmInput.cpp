@@ -13,6 +13,7 @@ frmInput::frmInput(const Paths& paths, QWidget* parent)
     : QDialog(parent)
     , Label1(new QLabel(QStringLiteral("Enter Value:"), this))
     , txtValue(new QLineEdit(this))
+    , lblRange(new QLabel(this))
     , cmdOK(new QPushButton(QStringLiteral("OK"), this))
     , cmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
     , paths_(paths)
@@ -23,6 +24,8 @@ frmInput::frmInput(const Paths& paths, QWidget* parent)
     txtValue->setObjectName(QStringLiteral("txtValue"));
     txtValue->setAccessibleName(Label1->text());
     Label1->setBuddy(txtValue);
+    lblRange->setObjectName(QStringLiteral("lblRange"));
+    lblRange->hide();
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -30,8 +33,9 @@ frmInput::frmInput(const Paths& paths, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(txtValue, 0, 1);
-    grid->addWidget(cmdOK, 1, 0);
-    grid->addWidget(cmdCancel, 1, 1);
+    grid->addWidget(lblRange, 1, 1);
+    grid->addWidget(cmdOK, 2, 0);
+    grid->addWidget(cmdCancel, 2, 1);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] {
         sValue = txtValue->text();
@@ -51,13 +55,18 @@ void frmInput::Form_Load()
         sValue = QStringLiteral("0.0");
     txtValue->setText(sValue);
     txtValue->selectAll();
+    lblRange->setText(sRange);
+    lblRange->setVisible(!sRange.isEmpty());
+    txtValue->setAccessibleDescription(sRange);
 }
 
-QString InputValue(const Paths& paths, const QString& title, const QString& value, QWidget* parent)
+QString InputValue(const Paths& paths, const QString& title, const QString& value, QWidget* parent,
+                   const QString& range)
 {
     frmInput input(paths, parent);
     input.sTitle = title;
     input.sValue = value;
+    input.sRange = range;
     input.Form_Load();
     // Closing the box by its frame is a cancel, like the Cancel button.
     if (input.exec() != QDialog::Accepted)

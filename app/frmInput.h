@@ -1,6 +1,7 @@
 #pragma once
 // The one-field value prompt. sTitle is the caption, sValue the value in and the
-// answer out: OK copies the box into it, Cancel empties it. Use InputValue().
+// answer out: OK copies the box into it, Cancel empties it. sRange, when given,
+// shows below the box what may be typed (unit and range). Use InputValue().
 
 #include <QDialog>
 #include <QString>
@@ -22,9 +23,11 @@ public:
 
     QString sTitle;
     QString sValue;
+    QString sRange;
 
     QLabel* Label1;
     QLineEdit* txtValue;
+    QLabel* lblRange;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
@@ -32,9 +35,9 @@ private:
     const Paths& paths_;
 };
 
-// Shows frmInput modally with title and value and returns what was typed; an
-// empty text means the user cancelled.
+// Shows frmInput modally with title, value and range and returns what was
+// typed; an empty text means the user cancelled.
 QString InputValue(const Paths& paths, const QString& title, const QString& value,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, const QString& range = {});
 
 } // namespace dalto

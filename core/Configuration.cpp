@@ -28,6 +28,7 @@ void LoadSettings(SharedState& state, Prompts& prompts, const QString& iniPath)
     ReadStartupPanel(state, iniPath);
     ReadCommSettings(state, iniPath, state.BusCode, state.DeviceAddress, state.DevicePort);
     ReadSystemType(state, iniPath);
+    state.Limits = ReadBenchLimits(iniPath);
 }
 
 void ReadStartupPanel(SharedState& state, const QString& iniPath)

@@ -12,7 +12,7 @@ namespace dalto {
 
 class Prompts;
 
-// Reads the three lists and the four settings of iniPath into state. A list that
+// Reads the three lists, the four settings and the bench limits of iniPath into state. A list that
 // cannot be read is reported through prompts and keeps what was read so far.
 void LoadSettings(SharedState& state, Prompts& prompts, const QString& iniPath);
 

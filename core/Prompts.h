@@ -27,6 +27,14 @@ public:
     virtual QString pickFile(const FilePickRequest& request) = 0;
     // The value typed, or an empty text when the user cancelled.
     virtual QString inputValue(const QString& title, const QString& value) = 0;
+    // The value prompt for a set point, which also shows the unit and the
+    // allowed range ("Volts, 0 to 12 (bench limit)"). Prompts that have no room
+    // for it ask as inputValue does.
+    virtual QString inputSetPoint(const QString& title, const QString& value, const QString& range)
+    {
+        static_cast<void>(range);
+        return inputValue(title, value);
+    }
 };
 
 // The application title that message boxes without their own title carry.

@@ -2,6 +2,8 @@
 // The one record of values shared by every window: configuration, command lists,
 // what the device last reported and the flags that coordinate the panels.
 
+#include "BenchLimits.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -68,6 +70,8 @@ struct SharedState {
     int32_t SimStatus = 0;
     int32_t SimAlarms = 0;
     int32_t SimExtra = 0;
+    // The bench's ceilings from the [Limits] section of the settings file.
+    BenchLimits Limits;
 };
 
 } // namespace dalto

@@ -33,9 +33,14 @@ QStringList scpiUnits(const QString& line)
 
 } // namespace
 
+bool ReadsStandardInput(const std::vector<std::string>& arguments)
+{
+    return arguments.size() == 1 && arguments.front() == "-";
+}
+
 bool ForEachCommand(const std::vector<std::string>& arguments, const std::function<bool(const QString&)>& each)
 {
-    if (arguments.size() == 1 && arguments.front() == "-") {
+    if (ReadsStandardInput(arguments)) {
         std::string line;
         while (std::getline(std::cin, line)) {
             const QString command = QString::fromLocal8Bit(line).trimmed();

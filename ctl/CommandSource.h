@@ -10,6 +10,9 @@
 
 namespace dalto::ctl {
 
+// True when the commands come from standard input (the only argument is "-").
+bool ReadsStandardInput(const std::vector<std::string>& arguments);
+
 // Calls each with every command until it returns false; false when one did.
 bool ForEachCommand(const std::vector<std::string>& arguments, const std::function<bool(const QString&)>& each);
 

@@ -6,6 +6,8 @@
 #include "core/Configuration.h"
 #include "link/LinkBackends.h"
 #include "protocol/CommandVocabulary.h"
+#include "protocol/SetPointCommands.h"
+#include "protocol/StatusProtocol.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -154,10 +156,25 @@ std::optional<QString> Session::query(const QString& command)
 
 bool Session::send(const QString& command)
 {
-    if (failed())
+    if (failed() || refuses(command))
         return false;
     link_->WriteDevice(command, false);
     return !failed();
+}
+
+bool Session::refuses(const QString& command)
+{
+    if (SetPointsInCommand(command, context_.state.Ratings).empty())
+        return false;
+    // Without the ratings read the supply's own ceiling would be unknown.
+    if (const auto& ratings = context_.state.Ratings; !(ratings[0] > 0) && !(ratings[4] > 0))
+        ReadScale(*link_);
+    const std::optional<QString> refusal = CommandRefusal(command, context_.state);
+    if (!refusal)
+        return false;
+    PrintError(*refusal);
+    refused_ = true;
+    return true;
 }
 
 bool Session::confirm()
@@ -173,6 +190,8 @@ bool Session::failed() const
 
 int Session::exitCode() const
 {
+    if (refused_)
+        return exitcode::UsageError;
     return failed() ? exitcode::DeviceError : exitcode::Success;
 }
 

@@ -38,13 +38,18 @@ public:
     // Sends command and reads its reply without the line end; nothing once the
     // device has failed.
     std::optional<QString> query(const QString& command);
-    // Sends command without reading; false once the device has failed.
+    // Sends command without reading; false once the device has failed, or when
+    // command would set a value above the bench's ceiling (see refuses).
     bool send(const QString& command);
+    // True, after saying why, when command would set a voltage, current or trip
+    // level above the bench's ceiling; nothing is sent then, and the run ends
+    // with UsageError. The ratings are read first when they are not known yet.
+    bool refuses(const QString& command);
     // Asks "*OPC?": true when the device answered, so it has taken everything sent.
     bool confirm();
 
     bool failed() const;
-    // DeviceError after a device failure, else Success.
+    // UsageError after a refusal, DeviceError after a device failure, else Success.
     int exitCode() const;
 
     AppContext& context() { return context_; }
@@ -65,6 +70,7 @@ private:
     std::unique_ptr<DeviceLink> link_;
     int16_t timeout_;
     int16_t chosenBus_ = -1;
+    bool refused_ = false;
 };
 
 // The bus code of a --bus name; nothing for a name that is not a bus.

@@ -1,9 +1,11 @@
 #include "SetPoint.h"
 
 #include "panels/front/ReadoutValue.h"
+#include "protocol/SetPointLimits.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace dalto::ctl {
 
@@ -13,17 +15,14 @@ struct Quantity {
     const char* name;
     const char* command;
     const char* unit;
-    bool voltage;   // which display format and ratings apply
-    int upperRating; // Ratings index of the highest value
-    int lowerRating; // Ratings index of the lowest value; -1 for 0
+    SetPointKind kind;
 };
 
-// Set points range from 0 to full scale, trip levels between 10 % and 110 % of it.
 const std::array<Quantity, 4> Quantities = {{
-    {"voltage", "VOLT ", "V", true, 0, -1},
-    {"current", "CURR ", "A", false, 4, -1},
-    {"ovp", "VOLT:PROT ", "V", true, 2, 3},
-    {"ocp", "CURR:PROT ", "A", false, 6, 7},
+    {"voltage", "VOLT ", "V", SetPointKind::Voltage},
+    {"current", "CURR ", "A", SetPointKind::Current},
+    {"ovp", "VOLT:PROT ", "V", SetPointKind::OverVoltage},
+    {"ocp", "CURR:PROT ", "A", SetPointKind::OverCurrent},
 }};
 
 } // namespace
@@ -36,16 +35,22 @@ SetPointCommand MakeSetPointCommand(const QString& quantity, const QString& valu
         return {{}, QStringLiteral("cannot set ") + quantity};
     bool ok = false;
     const double value = valueText.trimmed().toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         return {{}, QStringLiteral("%1 wants a number, got: %2").arg(quantity, valueText)};
-    const QString& format = found->voltage ? state.VoltFormat : state.CurrFormat;
-    const float upper = state.Ratings[std::size_t(found->upperRating)];
-    const float lower = found->lowerRating < 0 ? 0.0f : state.Ratings[std::size_t(found->lowerRating)];
-    if (value < lower || value > upper) {
+    // Set points start at 0, trip levels at 10 % of full scale; the highest value
+    // is the bench's ceiling.
+    const bool volts = found->kind == SetPointKind::Voltage || found->kind == SetPointKind::OverVoltage;
+    const QString& format = volts ? state.VoltFormat : state.CurrFormat;
+    const int lowerIndex = LowerRatingIndex(found->kind);
+    const float lower = lowerIndex < 0 ? 0.0f : state.Ratings[std::size_t(lowerIndex)];
+    const float upper = state.Ratings[std::size_t(UpperRatingIndex(found->kind))];
+    if (value < lower) {
         return {{}, QStringLiteral("%1 %2 is outside %3 to %4 %5")
                         .arg(quantity, valueText, front::ShowValueText(lower, format),
                              front::ShowValueText(upper, format), QLatin1String(found->unit))};
     }
+    if (const auto refusal = SetPointRefusal(found->kind, value, state))
+        return {{}, *refusal};
     return {QLatin1String(found->command) + front::ShowValueText(float(value), format), {}};
 }
 

@@ -6,6 +6,7 @@
 #include "PlainLabel.h"
 #include "TitleWidth.h"
 #include "WaitCursor.h"
+#include "app/frmLimits.h"
 #include "core/Configuration.h"
 #include "frmCommSetup.h"
 #include "link/DeviceLink.h"
@@ -53,6 +54,7 @@ frmSetup::frmSetup(DeviceLink& link, ShowModal showModal, QWidget* parent)
     lblPort = PlainLabel(Frame1, QStringLiteral("lblPort"), QStringLiteral("Port"));
     lblPortDisplay = PlainLabel(Frame1, QStringLiteral("lblPortDisplay"), QStringLiteral("4040"));
     cmdConfigure = Named(new QPushButton(QStringLiteral("Configure..."), Frame1), QStringLiteral("cmdConfigure"));
+    cmdLimits = Named(new QPushButton(QStringLiteral("Limits..."), this), QStringLiteral("cmdLimits"));
     cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
     cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("cmdCancel"));
 
@@ -69,6 +71,7 @@ frmSetup::frmSetup(DeviceLink& link, ShowModal showModal, QWidget* parent)
     comm->addLayout(commGrid_);
     comm->addWidget(cmdConfigure, 0, Qt::AlignLeft);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdLimits);
     buttons->addStretch();
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
@@ -80,6 +83,7 @@ frmSetup::frmSetup(DeviceLink& link, ShowModal showModal, QWidget* parent)
     setMinimumWidth(TitleWidth(*this));
 
     connect(cmdConfigure, &QPushButton::clicked, this, &frmSetup::cmdConfigure_Click);
+    connect(cmdLimits, &QPushButton::clicked, this, &frmSetup::cmdLimits_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmSetup::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -162,6 +166,14 @@ void frmSetup::cmdConfigure_Click()
         choice_->setFields({comm->address(), comm->port()});
         refreshCommDisplay();
     }
+}
+
+void frmSetup::cmdLimits_Click()
+{
+    // The limits are saved on their own OK; Cancel here keeps them.
+    frmLimits limits(link_.context(), this);
+    limits.Form_Load();
+    showModal_(limits);
 }
 
 void frmSetup::cmdOK_Click()

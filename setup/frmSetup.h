@@ -1,6 +1,6 @@
 #pragma once
 // "Configuration Setup": the start-up panel, the supply's system type and the
-// bus with its address and port. OK checks the choices, writes them to the
+// bus with its address and port; Limits leads to the bench's ceilings. OK checks the choices, writes them to the
 // settings file, reads the configuration back and reopens the link on the
 // chosen bus; Cancel changes nothing.
 
@@ -44,12 +44,14 @@ public:
     QLabel* lblPort;
     QLabel* lblPortDisplay;
     QPushButton* cmdConfigure;
+    QPushButton* cmdLimits;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
 private:
     void cmbComm_Click();
     void cmdConfigure_Click();
+    void cmdLimits_Click();
     void cmdOK_Click();
     void refreshCommDisplay();
 

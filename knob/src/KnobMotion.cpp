@@ -3,6 +3,7 @@
 #include "KnobAngles.h"
 #include "Twips.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dialix {
@@ -142,9 +143,9 @@ std::optional<float> KnobMotion::move(double x, double y)
 
     const float turnsAngle = kTwoPi * static_cast<float>(m_turnCounter);
     float knobAngle = direction > 0 ? m_baseAngle + delta + turnsAngle : m_baseAngle + delta - turnsAngle;
-    const float endAngle = hasRange() ? m_totalAngle : 0.0f;
-    if (knobAngle >= endAngle)
-        knobAngle = endAngle;
+    const float end = endAngle();
+    if (knobAngle >= end)
+        knobAngle = end;
     if (knobAngle <= 0.0f)
         knobAngle = 0.0f;
 
@@ -153,6 +154,29 @@ std::optional<float> KnobMotion::move(double x, double y)
     m_previousDirection = direction;
     m_value = valueOfAngle(knobAngle);
     return knobAngle;
+}
+
+float KnobMotion::endAngle() const
+{
+    if (!hasRange())
+        return 0.0f;
+    return m_stop < m_maximum ? std::max(angleOfValue(m_stop), 0.0f) : m_totalAngle;
+}
+
+std::optional<float> KnobMotion::turnBy(float angle)
+{
+    if (m_dragging || !hasRange())
+        return std::nullopt;
+    const float from = angleOfValue();
+    float to = std::max(from + angle, 0.0f);
+    if (angle > 0.0f)
+        to = std::min(to, std::max(endAngle(), from));
+    const float value = valueOfAngle(to);
+    if (value == m_value)
+        return std::nullopt;
+    m_value = value;
+    m_baseAngle = to;
+    return to;
 }
 
 bool KnobMotion::release()

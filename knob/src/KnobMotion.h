@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace dialix {
@@ -18,6 +19,12 @@ public:
     int turns() const { return m_turns; }
     float totalAngle() const { return m_totalAngle; }
     bool dragging() const { return m_dragging; }
+
+    // The highest value the user can turn to; at or above the maximum (the
+    // default, infinity) the maximum is the end. Placing the knob by program
+    // is not bound by it.
+    float stop() const { return m_stop; }
+    void setStop(float stop) { m_stop = stop; }
 
     void setMinimum(float minimum) { m_minimum = minimum; }
     void setMaximum(float maximum) { m_maximum = maximum; }
@@ -41,18 +48,25 @@ public:
     std::optional<float> move(double x, double y);
     // True when a drag was active and has now ended.
     bool release();
+    // Turns by angle (clockwise when positive) outside a drag, as a wheel
+    // does: the new knob angle, or empty when nothing changed. Turning up
+    // never passes the end and never lowers a value placed above it.
+    std::optional<float> turnBy(float angle);
     // False (and nothing changed) when the value is not finite or outside
     // minimum..maximum.
     bool setPosition(float value);
 
 private:
     bool hasRange() const { return std::isfinite(m_maximum) && m_maximum > 0.0f && m_totalAngle > 0.0f; }
+    // The knob angle the user can turn to: that of the stop or of the maximum.
+    float endAngle() const;
     int directionOfTurn(float angle) const;
     bool passedReference(float angle, int direction) const;
 
     float m_minimum = 0.0f;
     float m_maximum = 0.0f;
     float m_value = 0.0f;
+    float m_stop = std::numeric_limits<float>::infinity();
     int m_turns = 0;
     float m_totalAngle = 0.0f;
 

@@ -2,6 +2,7 @@
 
 #include <dialix/ComponentError.h>
 
+#include "KnobAngles.h"
 #include "KnobGeometry.h"
 #include "KnobMotion.h"
 #include "KnobRenderer.h"
@@ -13,6 +14,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +24,13 @@ using dialix::KnobRenderer;
 
 namespace {
 constexpr double kMinimumSideTwips = 350.0;
+// One notch of a wheel, in the eighths of a degree Qt reports, and how far it
+// turns the knob: a hundredth of a turn, a tenth with Shift.
+constexpr int kEighthsPerNotch = 120;
+constexpr int kNotchesPerTurn = 100;
+constexpr int kShiftNotchesPerTurn = 10;
+// The wheel counts as stopped, like a released drag, after this long at rest.
+constexpr int kWheelRestMs = 300;
 constexpr double kDefaultSideTwips = 1440.0;
 
 QImage knobPicture()
@@ -43,7 +53,12 @@ tavKnob::tavKnob(QWidget* parent)
     , m_scale(std::make_unique<dialix::TwipsScale>(dialix::TwipsScale::ofScreen(screen())))
     , m_motion(std::make_unique<dialix::KnobMotion>())
     , m_messageBox([this](const QString& text, const QString& title) { showMessage(this, text, title); })
+    , m_wheelRest(new QTimer(this))
 {
+    m_wheelRest->setSingleShot(true);
+    m_wheelRest->setInterval(kWheelRestMs);
+    connect(m_wheelRest, &QTimer::timeout, this, &tavKnob::wheelRested);
+
     pctKnob->setObjectName(QStringLiteral("pctKnob"));
     pctPict->setObjectName(QStringLiteral("pctPict"));
     pctBack->setObjectName(QStringLiteral("pctBack"));
@@ -149,6 +164,10 @@ void tavKnob::setTurnsOrThrow(int turns)
     m_surfaceStale = true;
     emit TurnsChanged();
 }
+
+float tavKnob::stop() const { return m_motion->stop(); }
+
+void tavKnob::setStop(float stop) { m_motion->setStop(stop); }
 
 float tavKnob::value() const { return m_motion->value(); }
 
@@ -285,6 +304,9 @@ bool tavKnob::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
         pctKnob_MouseUp();
         return true;
+    case QEvent::Wheel:
+        pctKnob_Wheel(*static_cast<QWheelEvent*>(event));
+        return true;
     default:
         return false;
     }
@@ -315,4 +337,35 @@ void tavKnob::pctKnob_MouseUp()
         return;
     redraw(m_motion->angleOfValue(), false, false);
     emit Change();
+}
+
+void tavKnob::pctKnob_Wheel(const QWheelEvent& event)
+{
+    if (!m_enabled || m_motion->dragging())
+        return;
+    // A wheel turned with Shift may arrive as a horizontal one.
+    const QPoint delta = event.angleDelta();
+    m_wheelEighths += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = m_wheelEighths / kEighthsPerNotch;
+    m_wheelEighths -= notches * kEighthsPerNotch;
+    m_wheelRest->start();
+    if (notches == 0)
+        return;
+    const int perTurn = event.modifiers() & Qt::ShiftModifier ? kShiftNotchesPerTurn : kNotchesPerTurn;
+    const auto knobAngle = m_motion->turnBy(notches * dialix::kTwoPi / perTurn);
+    if (!knobAngle)
+        return;
+    m_wheelTurned = true;
+    redraw(*knobAngle, false, false);
+    emit Scroll();
+}
+
+void tavKnob::wheelRested()
+{
+    const bool turned = m_wheelTurned;
+    m_wheelTurned = false;
+    m_wheelEighths = 0;
+    // A drag begun meanwhile ends with its own Change; a disabled knob raises none.
+    if (turned && m_enabled && !m_motion->dragging())
+        emit Change();
 }

@@ -9,6 +9,7 @@
 #include "link/DeviceLink.h"
 #include "panels/front/menu/MenuItems.h"
 #include "protocol/DeviceSettings.h"
+#include "protocol/SetPointLimits.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -57,9 +58,12 @@ void frmKD::cmdStop_Click()
 std::optional<float> frmKD::typeSetPoint(const SetKey& key)
 {
     SharedState& s = state();
-    const QString typed = app().context().prompts.inputValue(
-        QString::fromLatin1(key.title), menu::NumberText(s.DeviceState[size_t(key.index)]));
-    if (typed.isEmpty())
+    Prompts& prompts = app().context().prompts;
+    const auto kind = SetPointKind(key.index);
+    const QString title = QString::fromLatin1(key.title);
+    const QString typed = prompts.inputSetPoint(title, menu::NumberText(s.DeviceState[size_t(key.index)]),
+                                                SetPointRangeText(kind, s));
+    if (typed.isEmpty() || ReportRefusal(prompts, TypedSetPointRefusal(kind, typed, s), title))
         return std::nullopt;
     auto& f = fields();
     link().WriteDevice(QString::fromLatin1(key.command) + typed, f.DebugMode);

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/WindowNames.h"
+#include "app/frmLimits.h"
 #include "core/BusCode.h"
 #include "protocol/StatusProtocol.h"
 #include "trend/TrendWindow.h"
@@ -31,6 +32,10 @@ void FrontPanelWindow::connectPanelMenu()
     }
     connect(panelMenu.mnuSetup, &QAction::triggered, this, &FrontPanelWindow::mnuSetup_Click);
     connect(panelMenu.mnuSimulate, &QAction::triggered, this, &FrontPanelWindow::mnuSimulate_Click);
+    connect(panelMenu.mnuLimits, &QAction::triggered, this, [this] {
+        if (RunLimitsDialog(app().context(), this))
+            fitKnobs();
+    });
     connect(panelMenu.mnuTrend, &QAction::triggered, this, &FrontPanelWindow::mnuTrend_Click);
     connect(panelMenu.mnuAbout, &QAction::triggered, this, [this] { app().showAbout(*this); });
     connect(panelMenu.mnuExit, &QAction::triggered, this, [this] { app().endProgram(); });
@@ -54,8 +59,7 @@ void FrontPanelWindow::mnuSetup_Click()
     const QString chosen = app().available(window::virtualPanelAfterSetup(state().SystemType));
     if (chosen == windowName()) {
         QueryDeviceInfo(link());
-        knbVolt->setMaximum(state().Ratings[0]);
-        knbCurr->setMaximum(state().Ratings[4]);
+        fitKnobs();
         tmrInfo->start();
         return;
     }

@@ -10,6 +10,7 @@
 #include "app/WindowRegistry.h"
 #include "core/LegacyNumbers.h"
 #include "link/DeviceLink.h"
+#include "protocol/SetPointLimits.h"
 #include "protocol/StatusBitNames.h"
 #include "protocol/StatusProtocol.h"
 #include "trend/TrendWindow.h"
@@ -272,6 +273,21 @@ tavKnob* FrontPanelWindow::makeKnob(const QString& name, const QString& caption,
     return knob;
 }
 
+tavKnob* FrontPanelWindow::knobFor(int index) const
+{
+    return index == 0 ? knbVolt : index == 1 ? knbCurr : nullptr;
+}
+
+void FrontPanelWindow::fitKnobs()
+{
+    for (std::size_t kind = 0; kind < SetPointKindCount; ++kind) {
+        if (tavKnob* knob = knobFor(int(kind))) {
+            knob->setMaximum(state().Ratings[std::size_t(UpperRatingIndex(SetPointKind(kind)))]);
+            knob->setStop(SetPointStop(SetPointKind(kind), state()));
+        }
+    }
+}
+
 void FrontPanelWindow::addKnob(tavKnob* knob, const QString& caption)
 {
     auto* column = new QVBoxLayout;
@@ -394,8 +410,15 @@ void FrontPanelWindow::knobChanged(tavKnob* knob, menu::ReadOut display, const Q
 {
     QLineEdit* shown = readOut(display);
     shown->setText(ShowValueText(knob->value(), format));
-    link().WriteDevice(command + shown->text(), debugMode());
     const auto value = float(legacy::leadingNumber(shown->text()));
+    if (ReportRefusal(app().context().prompts, SetPointRefusal(SetPointKind(index), value, state()))) {
+        // A knob placed above the ceiling and let go where it was: it goes back
+        // to the set point, and nothing is sent.
+        knob->SetPositionNoEvent(state().DeviceState[size_t(index)]);
+        SwitchTimer(*tmrInfo, true);
+        return;
+    }
+    link().WriteDevice(command + shown->text(), debugMode());
     state().DeviceState[size_t(index)] = value;
     state().DeviceStateSaved[size_t(index)] = value;
     update();

@@ -137,6 +137,12 @@ protected:
     static constexpr KnobDesign SetPointKnob{10, false};
     static constexpr KnobDesign TripKnob{5, true};
     tavKnob* makeKnob(const QString& name, const QString& caption, const KnobDesign& design);
+    // The knob of set point index (0 voltage, 1 current, 2 OVT, 3 OCT); null when
+    // the panel has none.
+    virtual tavKnob* knobFor(int index) const;
+    // Each knob's maximum from the ratings (full scale for the set points, the
+    // upper trip bounds for the trip levels) and its stop at the bench's ceiling.
+    void fitKnobs();
     // Places knob in fraKnobs with its caption below it.
     void addKnob(tavKnob* knob, const QString& caption);
     // Sends the command with the knob's value truncated to the read-out, and

@@ -84,9 +84,7 @@ void frmHBX::Form_Load()
     buildCollections();
     menu_.ExitMenu();
 
-    const SharedState& s = state();
-    knbVolt->setMaximum(s.Ratings[0]);
-    knbCurr->setMaximum(s.Ratings[4]);
+    fitKnobs();
     placeKnobs();
     for (tavKnob* knob : {knbVolt, knbCurr})
         knob->setBackColor(fraKnobs->palette().color(QPalette::Window));

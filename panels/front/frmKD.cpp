@@ -101,7 +101,7 @@ void frmKD::Form_Load()
     ConfigLampsOff();
     menu_.ExitMenu();
 
-    setKnobMaxima();
+    fitKnobs();
     placeKnobs();
     for (tavKnob* knob : fraKnobs->findChildren<tavKnob*>())
         knob->setBackColor(fraKnobs->palette().color(QPalette::Window));
@@ -192,20 +192,6 @@ void frmKD::enableSetKeys(bool enabled)
 {
     for (QPushButton* key : {cmdVolt, cmdCurr, cmdOVT, cmdOCT})
         key->setEnabled(enabled);
-}
-
-tavKnob* frmKD::knobFor(int index) const
-{
-    return index == 0 ? knbVolt : index == 1 ? knbCurr : nullptr;
-}
-
-void frmKD::setKnobMaxima()
-{
-    // Full scale for the set points, the upper trip bounds for the trip levels.
-    constexpr size_t RatingOf[] = {0, 4, 2, 6};
-    for (int index = 0; index < 4; ++index)
-        if (tavKnob* knob = knobFor(index))
-            knob->setMaximum(state().Ratings[RatingOf[index]]);
 }
 
 void frmKD::placeKnobs()

@@ -94,11 +94,6 @@ protected:
     bool debugMode() const override { return menu_.fields().DebugMode; }
     bool& blinkPhase() override { return menu_.fields().BlinkPhase; }
     PanelSeries series() const { return series_; }
-    // The knob of set point index (0 voltage, 1 current, 2 OVT, 3 OCT); null when
-    // the panel has none.
-    virtual tavKnob* knobFor(int index) const;
-    // Each knob's maximum from the ratings.
-    void setKnobMaxima();
     // A typed set point: prompt, send as typed, store limited, show a moment.
     struct SetKey {
         const char* title;

@@ -5,6 +5,7 @@
 #include "app/TranscriptBox.h"
 #include "app/TranscriptSave.h"
 #include "app/WindowNames.h"
+#include "app/frmLimits.h"
 #include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
 
@@ -86,6 +87,7 @@ void ToolPanel::connectMenu()
     connect(menu.mnuVirtual, &QAction::triggered, this, &ToolPanel::mnuVirtual_Click);
     connect(menu.mnuSetup, &QAction::triggered, this, &ToolPanel::mnuSetup_Click);
     connect(menu.mnuSimulate, &QAction::triggered, this, &ToolPanel::mnuSimulate_Click);
+    connect(menu.mnuLimits, &QAction::triggered, this, [this] { RunLimitsDialog(app().context(), this); });
     connect(menu.mnuAbout, &QAction::triggered, this, [this] { app().showAbout(*this); });
     connect(menu.mnuExit, &QAction::triggered, this, [this] { app().endProgram(); });
 }

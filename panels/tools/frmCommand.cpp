@@ -5,6 +5,7 @@
 #include "app/WindowNames.h"
 #include "link/DeviceLink.h"
 #include "protocol/CommandVocabulary.h"
+#include "protocol/SetPointCommands.h"
 #include "protocol/StatusProtocol.h"
 
 #include <QAction>
@@ -193,6 +194,10 @@ void frmCommand::cmdSetSCPI_Click(int index)
     QString command = app().state().ScpiCommands.value(index);
     if (const auto box = txtSCPI.find(index); box != txtSCPI.end())
         command += QLatin1Char(' ') + box->second->text();
+    // The set point rows (voltage, current, their trip and triggered levels)
+    // keep to the bench's ceilings; every other text goes as typed.
+    if (ReportRefusal(app().context().prompts, CommandRefusal(command, app().state())))
+        return;
     app().link().WriteDevice(command, true);
 }
 

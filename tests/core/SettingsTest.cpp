@@ -160,3 +160,23 @@ TEST(InstalledSettings, DefaultFileGivesEveryPanelBusAndSupplyType)
     EXPECT_NE(state.SystemType, NotFound);
     EXPECT_EQ(SerialPortPath(DALTO_DEFAULT_INI, 4), "/dev/ttyS3");
 }
+
+TEST_F(SettingsTest, BenchLimitsLoadWithTheSettingsAndSaveBesideThem)
+{
+    load("[Limits]\nvoltage=12.5\nCurrent=\nOVP = 1e1 \nOCP=20A\n[System]\nType=HBX Series\n");
+    EXPECT_EQ(state.Limits[SetPointKind::Voltage].value, 12.5);
+    EXPECT_FALSE(state.Limits[SetPointKind::Current].isSet());
+    EXPECT_EQ(state.Limits[SetPointKind::OverVoltage].value, 10.0);
+    // A ceiling that is no number is kept as written, to be refused and mended.
+    EXPECT_TRUE(state.Limits[SetPointKind::OverCurrent].unreadable());
+    EXPECT_TRUE(ParseBenchLimit("-1").unreadable());
+
+    BenchLimits limits;
+    limits[SetPointKind::Current] = ParseBenchLimit("3");
+    ASSERT_TRUE(SaveBenchLimits(path, limits));
+    EXPECT_TRUE(readText(path).startsWith(Lists + "[Limits]"));
+    const BenchLimits read = ReadBenchLimits(path);
+    EXPECT_FALSE(read[SetPointKind::Voltage].isSet());
+    EXPECT_EQ(read[SetPointKind::Current].value, 3.0);
+    EXPECT_FALSE(read[SetPointKind::OverCurrent].isSet());
+}

@@ -145,9 +145,51 @@ TEST_F(CtlTcp, SetMovesTheSimulatorsSetPointWithinTheRatings)
 
     const CtlResult tooHigh = run({"set", "voltage", "20"});
     EXPECT_EQ(tooHigh.exitCode, 2);
-    EXPECT_TRUE(tooHigh.err.contains("outside 0.00 to 15.00 V")) << tooHigh.err.toStdString();
+    EXPECT_TRUE(tooHigh.err.contains("Voltage 20 V refused: it is above the supply's rating of 15 V."))
+        << tooHigh.err.toStdString();
     EXPECT_EQ(run({"set", "ovp", "1"}).exitCode, 2) << "below 10 % of full scale";
     EXPECT_EQ(run({"query", "VOLT?"}).outLines(), QStringList({"7.250"}));
+}
+
+TEST_F(CtlTcp, SetAndSendRefuseValuesAboveTheBenchLimitsAndSendNothing)
+{
+    const QString config = WriteSimulatorSettings(folder.path(), sim.host(), sim.port());
+    ASSERT_FALSE(config.isEmpty());
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    ASSERT_TRUE(text.contains("[Limits]\nVoltage=\nCurrent=\nOVP=\nOCP=\n"));
+    text.replace("[Limits]\nVoltage=\nCurrent=\nOVP=\nOCP=\n", "[Limits]\nVoltage=12\nCurrent=\nOVP=\nOCP=50\n");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+    file.close();
+    const auto ctl = [&](const QStringList& arguments, const QByteArray& input = {}) {
+        return RunCtl(QStringList{"--config", config} + arguments, input);
+    };
+    const auto voltage = [&] { return ctl({"query", "VOLT?"}).outLines(); };
+
+    const CtlResult set = ctl({"set", "voltage", "12.5"});
+    EXPECT_EQ(set.exitCode, 2);
+    EXPECT_TRUE(set.err.contains("Voltage 12.5 V refused: it is above the bench limit of 12 V.")) << set.err.toStdString();
+    EXPECT_EQ(voltage(), QStringList({"0.000"}));
+
+    // One refused argument sends none of them.
+    const CtlResult sent = ctl({"send", "VOLT 3", "SOUR:CURR:PROT:LEV 60"});
+    EXPECT_EQ(sent.exitCode, 2);
+    EXPECT_TRUE(sent.err.contains("above the bench limit of 50 A")) << sent.err.toStdString();
+    EXPECT_EQ(voltage(), QStringList({"0.000"}));
+
+    // From standard input every line goes as it comes, up to the refused one.
+    const CtlResult piped = ctl({"send", "-"}, "VOLT 4\nVOLT 13;CURR 1\nVOLT 5\n");
+    EXPECT_EQ(piped.exitCode, 2);
+    EXPECT_EQ(voltage(), QStringList({"4.000"}));
+    EXPECT_EQ(ctl({"query", "VOLT 20"}).exitCode, 2);
+    EXPECT_EQ(voltage(), QStringList({"4.000"}));
+
+    EXPECT_EQ(ctl({"set", "voltage", "12"}).exitCode, 0);
+    EXPECT_EQ(ctl({"send", "VOLT:PROT 16"}).exitCode, 0);
+    EXPECT_EQ(voltage(), QStringList({"12.000"}));
 }
 
 TEST_F(CtlTcp, ModulationTableSavedAndLoadedIntoAFreshSimulator)

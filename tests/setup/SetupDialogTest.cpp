@@ -3,6 +3,7 @@
 #include "SetupFixture.h"
 #include "setup/frmCommSetup.h"
 #include "setup/frmSetup.h"
+#include "app/frmLimits.h"
 #include "core/ProfileFile.h"
 
 #include <QComboBox>
@@ -248,6 +249,27 @@ TEST_F(SetupDialog, AFailedWriteIsReportedAndTheDialogStaysOpen)
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(prompts.messages[0].text.startsWith("The settings could not be saved to "));
     EXPECT_TRUE(device.events().empty()) << "the link is not reopened on unsaved settings";
+}
+
+} // namespace
+} // namespace dalto::testing
+
+namespace dalto::testing {
+namespace {
+
+TEST_F(SetupDialog, LimitsLeadsToTheBenchLimitsWhichOkPutsInForce)
+{
+    const auto dialog = open();
+    modal.then([](QDialog& d) {
+        auto& limits = as<frmLimits>(d);
+        EXPECT_TRUE(limits.txtCurrent->text().isEmpty());
+        limits.txtCurrent->setText("2.5");
+        limits.cmdOK->click();
+    });
+    dialog->cmdLimits->click();
+    ASSERT_EQ(modal.shown, std::vector<QString>{"frmLimits"});
+    EXPECT_EQ(context.state.Limits[SetPointKind::Current].value, 2.5);
+    EXPECT_TRUE(iniText().contains("[Limits]"));
 }
 
 } // namespace

@@ -36,6 +36,12 @@ QString ScriptedPrompts::inputValue(const QString& title, const QString& value)
     return takeFront(values, QString());
 }
 
+QString ScriptedPrompts::inputSetPoint(const QString& title, const QString& value, const QString& range)
+{
+    setPointRanges << range;
+    return inputValue(title, value);
+}
+
 QStringList ScriptedPrompts::messageTexts() const
 {
     QStringList texts;

@@ -23,6 +23,8 @@ public:
                          PromptIcon icon) override;
     QString pickFile(const FilePickRequest& request) override;
     QString inputValue(const QString& title, const QString& value) override;
+    // Recorded as inputValue is, and its range in setPointRanges.
+    QString inputSetPoint(const QString& title, const QString& value, const QString& range) override;
 
     // Answers used in order; when a queue is empty a message gets its first button
     // (Ok or Yes), a file pick and a value input are cancelled.
@@ -33,6 +35,7 @@ public:
     std::vector<AskedMessage> messages;
     std::vector<FilePickRequest> filePicks;
     std::vector<std::pair<QString, QString>> valueInputs; // title, starting value
+    QStringList setPointRanges;
 
     QStringList messageTexts() const;
 };

@@ -11,6 +11,8 @@
 #include <memory>
 
 class QLabel;
+class QTimer;
+class QWheelEvent;
 
 namespace dialix {
 class KnobMotion;
@@ -22,7 +24,9 @@ struct TwipsScale;
 // The rotary set-point knob: a square, self-drawing control that the user
 // turns through several revolutions (Turns) between 0 and Max. Dragging
 // raises Scroll; letting go, or assigning Value, raises Change;
-// SetPositionNoEvent moves it silently. Hosts may drive it entirely by name
+// SetPositionNoEvent moves it silently. The mouse wheel turns it a hundredth
+// of a turn per notch (a tenth with Shift) and raises Change once the wheel
+// has rested. Hosts may drive it entirely by name
 // through the meta-object system (properties, invokables, signals).
 //
 // Property accessors are not named after QWidget's own (enabled and
@@ -36,6 +40,7 @@ class DIALIX_EXPORT tavKnob : public QWidget {
     Q_PROPERTY(bool Slot READ slot WRITE setSlot NOTIFY SlotChanged)
     Q_PROPERTY(int Turns READ turns WRITE setTurns NOTIFY TurnsChanged)
     Q_PROPERTY(float Value READ value WRITE setValue NOTIFY ValueChanged)
+    Q_PROPERTY(float Stop READ stop WRITE setStop DESIGNABLE false STORED false)
     Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
 
 public:
@@ -72,6 +77,11 @@ public:
     // Design time only, like Slot; more than kMaxTurns is stored as kMaxTurns.
     void setTurns(int turns);
     void setTurnsOrThrow(int turns);
+    // The highest value the user can turn the knob to, by mouse or wheel (a
+    // host's safety ceiling below Max); infinity, the default, leaves Max as
+    // the end. Not stored; SetPositionNoEvent and Value are not bound by it.
+    float stop() const;
+    void setStop(float stop);
     float value() const;
     // Moves the knob if the value is in range; raises Change either way.
     void setValue(float value);
@@ -135,6 +145,8 @@ private:
     void pctKnob_MouseDown(const QPointF& position);
     void pctKnob_MouseMove(const QPointF& position);
     void pctKnob_MouseUp();
+    void pctKnob_Wheel(const QWheelEvent& event);
+    void wheelRested();
 
     QWidget* pctKnob;
     QLabel* pctPict;
@@ -151,6 +163,11 @@ private:
     // next paint of pctKnob then redraws at the current value. Otherwise a
     // paint shows the last drawing as it is, drag frame included.
     bool m_surfaceStale = true;
+    // The wheel: eighths of a degree not yet a whole notch, whether the notches
+    // since the last rest turned the knob, and the rest that raises Change.
+    int m_wheelEighths = 0;
+    bool m_wheelTurned = false;
+    QTimer* m_wheelRest;
     MessageBox m_messageBox;
     ErrorHandler errorHandler_;
 };

@@ -6,7 +6,10 @@
 #include "panels/front/menu/MenuItems.h"
 #include "panels/front/menu/MenuTimeouts.h"
 #include "protocol/DeviceSettings.h"
+#include "protocol/SetPointLimits.h"
 #include "protocol/StatusProtocol.h"
+
+#include <algorithm>
 
 namespace dalto::front::hbx {
 
@@ -266,7 +269,19 @@ void HbxMenu::applySetPoint(int16_t state, EditAction action)
         return;
     float& value = state_.DeviceState[point->index];
     float& committed = state_.DeviceStateSaved[point->index];
-    const float upper = point->ratingIndex < 0 ? Unbounded : state_.Ratings[point->ratingIndex];
+    float upper = point->ratingIndex < 0 ? Unbounded : state_.Ratings[point->ratingIndex];
+    // The period is no set point the bench limits; the four set points are.
+    const bool limited = point->index < int(SetPointKindCount);
+    const auto kind = SetPointKind(point->index);
+    if (limited && (action == EditAction::Up || action == EditAction::Dn))
+        upper = std::min(upper, SetPointStop(kind, state_)); // the arrows stop at the ceiling
+    const float sending = action == EditAction::Clear ? committed : menu::Limited(fields_.EditValue, upper);
+    if (limited && ReportRefusal(link_.context().prompts, SetPointRefusal(kind, sending, state_))) {
+        // An arrow key held into a refusal stops repeating: its release went to the box.
+        state_.ButtonHeld = false;
+        fields_.EditValue = value;
+        return;
+    }
     if (action == EditAction::Clear) {
         value = committed;
     } else {

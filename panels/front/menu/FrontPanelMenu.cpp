@@ -5,6 +5,9 @@
 #include "core/AppContext.h"
 #include "link/DeviceLink.h"
 #include "protocol/DeviceSettings.h"
+#include "protocol/SetPointLimits.h"
+
+#include <algorithm>
 #include "protocol/StatusProtocol.h"
 
 namespace dalto::front::menu {
@@ -241,12 +244,21 @@ void FrontPanelMenu::ApplyEditValue(EditAction action)
 void FrontPanelMenu::applyTripLevel(EditAction action)
 {
     const SetPointView& view = *FindSetPoint(fields_.MenuState);
+    const auto kind = SetPointKind(view.index);
     const auto& ratings = state_.Ratings;
     float& level = state_.DeviceState[view.index];
     if (action == EditAction::Save)
         fields_.EditValue = Limited(fields_.EditValue, ratings[view.upper], ratings[view.lower]);
     else if (action == EditAction::Up || action == EditAction::Dn)
-        fields_.EditValue = Limited(fields_.EditValue, ratings[view.upper], 0);
+        // The arrows stop at the bench's ceiling, as the knobs do.
+        fields_.EditValue = Limited(fields_.EditValue, std::min(ratings[view.upper], SetPointStop(kind, state_)), 0);
+    const float sending = action == EditAction::Clear ? level : fields_.EditValue;
+    if (ReportRefusal(link_.context().prompts, SetPointRefusal(kind, sending, state_))) {
+        // An arrow key held into a refusal stops repeating: its release went to the box.
+        state_.ButtonHeld = false;
+        fields_.EditValue = level;
+        return;
+    }
     if (action != EditAction::Clear)
         level = fields_.EditValue;
     fields_.EditValue = level;

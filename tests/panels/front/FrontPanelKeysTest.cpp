@@ -67,10 +67,10 @@ TEST_F(FrontPanelKeys, StartAndStopSendTheirCommandsAndKeepTheSimulatedWord)
     EXPECT_EQ(app->state().SimStatus, 8 | 0x80 | 0x100);
 }
 
-TEST_F(FrontPanelKeys, TypedTripLevelIsSentAsTypedAndStoredWithinTheRating)
+TEST_F(FrontPanelKeys, TypedTripLevelIsSentAsTypedAndStoredWithinTheRatings)
 {
     auto& s = app->state();
-    prompts.values.push_back("1000");
+    prompts.values.push_back("1");
     std::vector<int> statesDuringWait;
     clock.onAdvance([&](double) { statesDuringWait.push_back(panel->fields().MenuState); });
     const double start = clock.now();
@@ -78,9 +78,9 @@ TEST_F(FrontPanelKeys, TypedTripLevelIsSentAsTypedAndStoredWithinTheRating)
     clock.onAdvance(nullptr);
     ASSERT_EQ(prompts.valueInputs.size(), 1u);
     EXPECT_EQ(prompts.valueInputs[0], (std::pair<QString, QString>{"OVT Set", "16.5"}));
-    EXPECT_EQ(commands(), (QStringList{"VOLT:PROT 1000", "<>CHG 4,-1,0"}));
-    EXPECT_FLOAT_EQ(s.DeviceState[2], s.Ratings[2]);
-    EXPECT_FLOAT_EQ(s.DeviceStateSaved[2], s.Ratings[2]);
+    EXPECT_EQ(commands(), (QStringList{"VOLT:PROT 1", "<>CHG 4,-1,0"}));
+    EXPECT_FLOAT_EQ(s.DeviceState[2], s.Ratings[3]);
+    EXPECT_FLOAT_EQ(s.DeviceStateSaved[2], s.Ratings[3]);
     EXPECT_NEAR(clock.now() - start, 1.0, 0.05);
     ASSERT_FALSE(statesDuringWait.empty());
     EXPECT_EQ(statesDuringWait.front(), 7);
@@ -275,6 +275,7 @@ TEST_F(FrontPanelKeys, KnobDragShowsWhileTurningAndSendsOneTruncatedCommand)
 TEST_F(FrontPanelKeys, KnobSendsTheWholeReadOutInTheGeneralNumberForm)
 {
     app->state().VoltFormat = ""; // full scale above 8000
+    app->state().Ratings[0] = 20000;
     panel->knbVolt->setMaximum(20000);
     panel->knbVolt->SetPositionNoEvent(12345.678f);
     emit panel->knbVolt->Change();

@@ -77,6 +77,7 @@ TEST_F(FrontPanelHb, TripKnobsSendTheirLevelsTruncated)
     answerEverything();
     auto& s = app->state();
     s.VoltFormat = "0.0";
+    s.Ratings[2] = 110;
     panel->knbOVP->setMaximum(110);
     panel->knbOVP->SetPositionNoEvent(55.55f);
     emit panel->knbOVP->Scroll();

@@ -4,9 +4,12 @@
 #include "AppFixture.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "app/frmLimits.h"
 #include "panels/tools/frmCommand.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,5 +185,57 @@ TEST_F(CommandPanelTest, PeriodAndArmRowsOnlyForTheHbxFamily)
             EXPECT_EQ(box->palette().color(QPalette::Base) == panel().palette().color(QPalette::Button), !usable);
         }
         EXPECT_TRUE(panel().cmdGetSCPI.at(7)->isEnabled());
+    }
+}
+
+TEST_F(CommandPanelTest, SetPointRowsKeepToTheBenchLimitsSetFromTheMenu)
+{
+    startApp();
+    // The Limits dialog from the Communication menu: a bad entry is named and
+    // nothing is saved; a good one goes to the settings file and into force.
+    QTimer::singleShot(0, [this] {
+        auto* dialog = qobject_cast<frmLimits*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->txtOVP->placeholderText(), "rating 16.5");
+        dialog->txtVoltage->setText("twelve");
+        dialog->cmdOK->click();
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->txtVoltage->setText("12");
+        dialog->cmdOK->click();
+    });
+    panel().menu.mnuLimits->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text,
+              "The highest voltage must be a number of 0 or more, or empty for the supply's rating.");
+    EXPECT_EQ(app->state().Limits[SetPointKind::Voltage].value, 12.0);
+    EXPECT_EQ(ReadBenchLimits(configFile())[SetPointKind::Voltage].value, 12.0);
+
+    const struct {
+        int index;
+        const char* text;
+        const char* refusal; // empty: sent as typed
+    } cases[] = {
+        {0, "12.5", "Voltage 12.5 V refused: it is above the bench limit of 12 V."},
+        {4, "13", "Voltage 13 V refused: it is above the bench limit of 12 V."},
+        {2, "17", "OVP level 17 V refused: it is above the supply's rating of 16.5 V."},
+        {1, "100.5", "Current 100.5 A refused: it is above the supply's rating of 100 A."},
+        {0, "12", ""},
+        {0, "abc", ""}, // not a value the panel can judge: the device does
+        {6, "99999", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        prompts.messages.clear();
+        panel().txtSCPI.at(c.index)->setText(c.text);
+        const QByteArray written = click(panel().cmdSetSCPI.at(c.index));
+        if (*c.refusal) {
+            EXPECT_TRUE(written.isEmpty());
+            ASSERT_EQ(prompts.messages.size(), 1u);
+            EXPECT_EQ(prompts.messages[0].text, c.refusal);
+            EXPECT_EQ(prompts.messages[0].title, "Bench Limit");
+        } else {
+            EXPECT_EQ(written, app->state().ScpiCommands[c.index].toLatin1() + ' ' + c.text + '\n');
+            EXPECT_TRUE(prompts.messages.empty());
+        }
     }
 }
