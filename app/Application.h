@@ -22,6 +22,7 @@
 
 namespace dalto {
 
+class AutoReconnect;
 class DeviceLink;
 class PanelWindow;
 class WindowRegistry;
@@ -71,6 +72,11 @@ public:
     bool hasSetupHook() const { return static_cast<bool>(setupHook_); }
     void runSetup(PanelWindow& caller);
 
+    // Opens the configured connection again (Communication > Reconnect, the
+    // banner's button, the automatic tries); once the supply answers, its ratings
+    // and settings are read afresh. False when it did not answer.
+    bool reconnect();
+
     // The About box, modal, with the caller's title.
     void showAbout(PanelWindow& caller);
 
@@ -90,6 +96,7 @@ private:
     std::unique_ptr<DeviceLink> link_;
     std::unique_ptr<frmComm> comm_;
     std::unique_ptr<WindowRegistry> windows_;
+    std::unique_ptr<AutoReconnect> autoReconnect_;
     SetupHook setupHook_;
 };
 

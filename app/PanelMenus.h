@@ -1,6 +1,6 @@
 #pragma once
 // The menu bar every panel carries: File (Exit), View (the panels), Communication
-// (Simulate Inst, Setup) and About. The builder only makes the items; each panel
+// (Simulate Inst, Setup, Reconnect) and About. The builder only makes the items; each panel
 // family connects its own handlers (ToolPanel for the tool panels).
 //
 // Items are disabled when they cannot work in this build: the panel's own item,
@@ -44,6 +44,7 @@ struct PanelMenu {
     QAction* mnuTrend = nullptr;      // null without a Trend item
     QAction* mnuSimulate = nullptr;
     QAction* mnuSetup = nullptr;
+    QAction* mnuReconnect = nullptr; // connected by the panel's link health view
     QAction* mnuAbout = nullptr;
 
     // The View item that shows the panel of that window name (null for others).

@@ -1,5 +1,6 @@
 #include "WindowRegistry.h"
 
+#include "LinkHealthView.h"
 #include "PanelWindow.h"
 
 namespace dalto {
@@ -27,6 +28,7 @@ PanelWindow* WindowRegistry::load(const QString& name)
     PanelWindow* window = (*factory)(app_);
     loaded_.insert(name, window);
     window->Form_Load();
+    new LinkHealthView(app_, *window);
     return window;
 }
 

@@ -58,6 +58,7 @@ private:
     std::unique_ptr<DeviceLink> link_;
     int16_t timeout_;
     int16_t chosenBus_ = -1;
+    bool lossReported_ = false;
 };
 
 // The bus code of a --bus name; nothing for a name that is not a bus.

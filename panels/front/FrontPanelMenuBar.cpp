@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/WindowNames.h"
+#include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
 #include "trend/TrendWindow.h"
 
@@ -87,7 +88,7 @@ trend::TrendWindow* FrontPanelWindow::trendWindow() const
 void FrontPanelWindow::mnuSimulate_Click()
 {
     // The port stays open; the link simply stops using it.
-    state().BusCode = 5;
+    link().useSimulated(SimulatedByMenu);
 }
 
 } // namespace dalto::front
