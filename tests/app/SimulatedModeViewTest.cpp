@@ -1,0 +1,95 @@
+// What a panel shows of Simulated mode on the scripted device: the banner and its
+// cause, the Simulate Inst check mark, Reconnect from the banner and the menu,
+// and the settings file's problems named at start-up.
+
+#include "AppFixture.h"
+#include "app/SimulatedBanner.h"
+#include "link/DeviceLink.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+
+using namespace dalto;
+using namespace dalto::testing;
+
+namespace {
+
+const LinkFault Refused{"Connection refused", "tcpComm", 0, "connection refused by 127.0.0.1:5025"};
+
+class SimulatedModeViewTest : public AppFixture {
+protected:
+    SimulatedBanner* banner() const { return current()->findChild<SimulatedBanner*>(); }
+    QAction* item(const char* name) const { return current()->findChild<QAction*>(name); }
+    void loseSupply()
+    {
+        device.failConnections(Refused);
+        QString reply;
+        app->link().ReadDevice(reply, 2, false);
+    }
+};
+
+} // namespace
+
+TEST_F(SimulatedModeViewTest, AFallShowsItsCauseAndReconnectHealsIt)
+{
+    startApp();
+    ASSERT_NE(banner(), nullptr);
+    EXPECT_FALSE(banner()->isVisibleTo(current()));
+    loseSupply();
+    const QString shown = "Simulated mode: no supply is connected (connection refused by 127.0.0.1:5025)";
+    EXPECT_EQ(banner()->text(), shown);
+    EXPECT_EQ(banner()->accessibleName(), shown);
+    EXPECT_TRUE(banner()->isVisibleTo(current()));
+    EXPECT_TRUE(item("mnuSimulate")->isChecked());
+
+    // Still refused: the banner stays and no box is added.
+    const size_t boxes = prompts.messages.size();
+    banner()->cmdReconnect->click();
+    EXPECT_TRUE(banner()->isVisibleTo(current()));
+    EXPECT_EQ(prompts.messages.size(), boxes);
+
+    device.acceptConnections();
+    device.reply("0,0,48,0\r\n");
+    answerStartupQueries(); // read afresh once the supply answers
+    item("mnuReconnect")->trigger();
+    EXPECT_EQ(app->state().BusCode, 2);
+    EXPECT_FALSE(banner()->isVisibleTo(current()));
+    EXPECT_FALSE(item("mnuSimulate")->isChecked());
+}
+
+TEST_F(SimulatedModeViewTest, SimulateInstKeepsItsCheckMarkWhileChosen)
+{
+    startApp();
+    item("mnuSimulate")->trigger();
+    EXPECT_TRUE(item("mnuSimulate")->isChecked());
+    EXPECT_EQ(banner()->text(), "Simulated mode: no supply is connected (chosen from the Communication menu)");
+    // A second click does not take the mark away while the mode stays on.
+    item("mnuSimulate")->trigger();
+    EXPECT_TRUE(item("mnuSimulate")->isChecked());
+    EXPECT_EQ(app->state().BusCode, 5);
+}
+
+TEST_F(SimulatedModeViewTest, SettingsFileProblemsAreNamedWithThePath)
+{
+    for (const QByteArray& contents : {QByteArray(), QByteArray("just some words\n")}) {
+        makeApp();
+        QFile file(configFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+        file.close();
+        prompts.messages.clear();
+        app->start();
+        ASSERT_FALSE(prompts.messages.empty());
+        const QString first = prompts.messages.front().text;
+        EXPECT_TRUE(first.startsWith("The settings file " + configFile())) << first.toStdString();
+        EXPECT_TRUE(first.contains(contents.isEmpty() ? "is empty" : "cannot be parsed")) << first.toStdString();
+        app.reset();
+    }
+    makeApp();
+    QFile::remove(configFile());
+    app->start();
+    EXPECT_EQ(prompts.messages.front().text.section("\r\n", 0, 0),
+              "The settings file " + configFile() + " is missing.");
+    EXPECT_EQ(prompts.messages.front().icon, PromptIcon::Exclamation);
+}
