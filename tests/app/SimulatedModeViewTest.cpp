@@ -88,8 +88,9 @@ TEST_F(SimulatedModeViewTest, SettingsFileProblemsAreNamedWithThePath)
     }
     makeApp();
     QFile::remove(configFile());
+    prompts.messages.clear();
     app->start();
-    EXPECT_EQ(prompts.messages.front().text.section("\r\n", 0, 0),
-              "The settings file " + configFile() + " is missing.");
+    EXPECT_EQ(prompts.messages.front().text.section("\r\n", 0, 0).toStdString(),
+              ("The settings file " + configFile() + " is missing.").toStdString());
     EXPECT_EQ(prompts.messages.front().icon, PromptIcon::Exclamation);
 }

@@ -1,6 +1,7 @@
 // Start-up against a TCP/IP supply that is off: a loopback port nobody listens on.
 
 #include "AppFixture.h"
+#include "link/DeviceLink.h"
 
 #include <QFile>
 #include <QHostAddress>
