@@ -112,12 +112,14 @@ struct DeviceLink::Impl {
         emit owner.healthChanged(health);
     }
 
+    // The mode changes before the box shows, so the windows behind it already say
+    // why and polls that run meanwhile get the simulated answers at once.
     void enterSimulatedMode(const QString& text, const QString& reason)
     {
-        if (!context.state.Probing && !context.programEnding)
-            context.prompts.message(text, CommErrorTitle, PromptButtons::Ok, PromptIcon::None);
         context.state.BusCode = bus::Simulated;
         setHealth({true, false, reason});
+        if (!context.state.Probing && !context.programEnding)
+            context.prompts.message(text, CommErrorTitle, PromptButtons::Ok, PromptIcon::None);
     }
 
     // Why a read got no reply: what broke the connection, else the silence itself.
@@ -200,8 +202,12 @@ struct DeviceLink::Impl {
             }
             reply = QString::fromLatin1(received);
             if (outcome == ReadOutcome::TimedOut) {
-                if (kind == ReadKind::Normal)
+                if (kind == ReadKind::Normal) {
+                    // A broken connection is a fault of its own: its cause goes on record.
+                    if (const std::optional<LinkFault> failure = transport->failure())
+                        logFault(ReadHeading, *failure);
                     enterSimulatedMode(TimedOutText, silenceReason(*transport));
+                }
                 return -1;
             }
         }

@@ -73,8 +73,10 @@ TEST_F(LinkHealthTest, AConnectionThatIsGoneEndsTheReadAtOnceAndNamesTheCause)
     EXPECT_LT(clock.now() - before, 1.0) << "no waiting for a reply that cannot come";
     EXPECT_EQ(prompts.messageTexts(), QStringList{TimedOutText});
     EXPECT_EQ(link->health().reason, Refused.cause);
-    EXPECT_TRUE(debugLog().contains("Error Description: Connection refused (connection refused by 127.0.0.1:5025)"))
-        << debugLog().toStdString();
+    // On record from the opening and from the read that gave up.
+    const QString described = "Error Description: Connection refused (connection refused by 127.0.0.1:5025)";
+    EXPECT_TRUE(debugLog().contains("Initialization Error:\r\n" + described)) << debugLog().toStdString();
+    EXPECT_TRUE(debugLog().contains("Read Error:\r\n" + described)) << debugLog().toStdString();
 }
 
 TEST_F(LinkHealthTest, ReconnectReturnsToTheSupplyOnlyWhenItAnswers)
