@@ -44,6 +44,7 @@ public:
     WindowRegistry& windows() { return *windows_; }
     const WindowRegistry& windows() const { return *windows_; }
     frmComm& comm() { return *comm_; }
+    const AutoReconnect& autoReconnect() const { return *autoReconnect_; }
 
     // frmComm's Form_Load: the start-up sequence, ending with one panel shown.
     void start();

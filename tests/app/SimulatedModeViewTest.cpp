@@ -3,7 +3,9 @@
 // and the settings file's problems named at start-up.
 
 #include "AppFixture.h"
+#include "app/AutoReconnect.h"
 #include "app/SimulatedBanner.h"
+#include "core/ProfileFile.h"
 #include "link/DeviceLink.h"
 
 #include <QAction>
@@ -42,6 +44,7 @@ TEST_F(SimulatedModeViewTest, AFallShowsItsCauseAndReconnectHealsIt)
     EXPECT_EQ(banner()->accessibleName(), shown);
     EXPECT_TRUE(banner()->isVisibleTo(current()));
     EXPECT_TRUE(item("mnuSimulate")->isChecked());
+    EXPECT_TRUE(app->autoReconnect().isTrying());
 
     // Still refused: the banner stays and no box is added.
     const size_t boxes = prompts.messages.size();
@@ -56,6 +59,16 @@ TEST_F(SimulatedModeViewTest, AFallShowsItsCauseAndReconnectHealsIt)
     EXPECT_EQ(app->state().BusCode, 2);
     EXPECT_FALSE(banner()->isVisibleTo(current()));
     EXPECT_FALSE(item("mnuSimulate")->isChecked());
+    EXPECT_FALSE(app->autoReconnect().isTrying());
+}
+
+TEST_F(SimulatedModeViewTest, TheSettingTurnsTheAutomaticTriesOff)
+{
+    startApp();
+    ASSERT_TRUE(ProfileFile(configFile()).writeString("Communication", "AutoReconnect", "off"));
+    loseSupply();
+    EXPECT_TRUE(app->link().health().simulated);
+    EXPECT_FALSE(app->autoReconnect().isTrying());
 }
 
 TEST_F(SimulatedModeViewTest, SimulateInstKeepsItsCheckMarkWhileChosen)
@@ -64,6 +77,7 @@ TEST_F(SimulatedModeViewTest, SimulateInstKeepsItsCheckMarkWhileChosen)
     item("mnuSimulate")->trigger();
     EXPECT_TRUE(item("mnuSimulate")->isChecked());
     EXPECT_EQ(banner()->text(), "Simulated mode: no supply is connected (chosen from the Communication menu)");
+    EXPECT_FALSE(app->autoReconnect().isTrying()) << "a chosen mode is left alone";
     // A second click does not take the mark away while the mode stays on.
     item("mnuSimulate")->trigger();
     EXPECT_TRUE(item("mnuSimulate")->isChecked());
