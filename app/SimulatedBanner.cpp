@@ -24,6 +24,7 @@ SimulatedBanner::SimulatedBanner(QWidget* parent)
     lblSimulated->setObjectName(QStringLiteral("lblSimulated"));
     lblSimulated->setWordWrap(true);
     cmdReconnect->setObjectName(QStringLiteral("cmdReconnect"));
+    cmdReconnect->setAccessibleName(QStringLiteral("Reconnect to the supply"));
     cmdReconnect->setAutoDefault(false);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 4, 8, 4);

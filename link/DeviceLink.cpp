@@ -322,7 +322,7 @@ bool DeviceLink::reconnect(const QString& probeCommand)
     const Endpoint target = *d.endpoint;
     Transport& transport = *d.transportFor(target.bus);
     SharedState& state = context_.state;
-    // Until the supply has answered, BusCode stays 5: a poll that runs while this
+    // Until the supply has answered, BusCode is 5: a poll that runs while this
     // waits gets the simulated answer and never meets the probe's exchange.
     d.reconnecting = true;
     const bool wasProbing = state.Probing;
@@ -332,6 +332,7 @@ bool DeviceLink::reconnect(const QString& probeCommand)
     std::optional<QString> cause;
     try {
         d.closePrevious();
+        state.BusCode = bus::Simulated;
         d.openBus(target.bus, transport, nullptr);
         transport.writeLine((probeCommand + QLatin1Char(LF)).toLatin1());
         QByteArray answer;
