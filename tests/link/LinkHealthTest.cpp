@@ -62,6 +62,7 @@ TEST_F(LinkHealthTest, SettingsChoosingSimulatedOrNoBus)
     start(99);
     EXPECT_FALSE(link->health().chosen);
     EXPECT_EQ(link->health().reason, SimulatedWithoutBus);
+    EXPECT_FALSE(link->reconnect("<>STA")) << "no connection to go back to";
 }
 
 TEST_F(LinkHealthTest, AConnectionThatIsGoneEndsTheReadAtOnceAndNamesTheCause)
@@ -106,23 +107,6 @@ TEST_F(LinkHealthTest, ReconnectReturnsToTheSupplyOnlyWhenItAnswers)
     EXPECT_EQ(context.state.BusCode, 2);
     EXPECT_FALSE(link->health().simulated);
     EXPECT_TRUE(transcript.transcriptText().endsWith("TCP/IP - Reconnected: the supply answers again\r\n"));
-    // Polling goes to the supply again.
-    device.reply("1388,3E8,48,0\r\n");
-    link->WriteDevice("<>STA", false);
-    EXPECT_EQ(readReply(), "1388,3E8,48,0\r\n");
-}
-
-TEST_F(LinkHealthTest, ReconnectAfterAMenuChoiceAndWithoutAConnection)
-{
-    start(2, "127.0.0.1", 5025);
-    link->useSimulated(SimulatedByMenu);
-    device.reply("0,0,48,0\r\n");
-    EXPECT_TRUE(link->reconnect("<>STA"));
-    EXPECT_FALSE(link->health().simulated);
-
-    start(5);
-    EXPECT_FALSE(link->reconnect("<>STA"));
-    EXPECT_EQ(link->health().reason, SimulatedBySettings);
 }
 
 } // namespace
