@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 
 namespace dalto {
@@ -48,6 +49,7 @@ LinkHealthView::LinkHealthView(Application& app, PanelWindow& panel)
     bar_->setFloatable(false);
     bar_->toggleViewAction()->setVisible(false);
     bar_->addWidget(banner_);
+    bar_->hide();
     panel.addToolBar(Qt::TopToolBarArea, bar_);
 
     DeviceLink& link = app.link();
@@ -65,12 +67,32 @@ void LinkHealthView::show(const LinkHealth& health)
 {
     const bool canReconnect = app_.link().endpoint().has_value();
     banner_->showHealth(health, canReconnect);
-    bar_->setVisible(health.simulated);
+    showBar(health.simulated);
     if (simulate_)
         simulate_->setChecked(health.simulated);
     if (reconnect_)
         reconnect_->setEnabled(canReconnect);
     markReadOuts(health.simulated);
+}
+
+void LinkHealthView::showBar(bool shown)
+{
+    if (shown == barShown_)
+        return;
+    barShown_ = shown;
+    if (shown) {
+        heightWithoutBar_ = panel_.height();
+        bar_->show();
+        return;
+    }
+    // Grown by no more than the bar: the bar's doing, not the user's.
+    const int grown = panel_.height() - heightWithoutBar_;
+    const int barHeight = bar_->height();
+    bar_->hide();
+    if (grown <= 0 || grown > barHeight || panel_.isMaximized() || panel_.isFullScreen())
+        return;
+    // After the layout has let the bar go, or its minimum would hold the height.
+    QTimer::singleShot(0, this, [this] { panel_.resize(panel_.width(), heightWithoutBar_); });
 }
 
 void LinkHealthView::markReadOuts(bool simulated)

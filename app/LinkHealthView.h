@@ -31,6 +31,8 @@ public:
 private:
     void show(const LinkHealth& health);
     void markReadOuts(bool simulated);
+    // Shows or hides the bar; a window the bar made taller gets its height back.
+    void showBar(bool shown);
 
     Application& app_;
     PanelWindow& panel_;
@@ -38,6 +40,9 @@ private:
     SimulatedBanner* banner_;
     QPointer<QAction> simulate_;
     QPointer<QAction> reconnect_;
+    bool barShown_ = false;
+    // The window's height before the bar was shown.
+    int heightWithoutBar_ = 0;
     // The "SIM" tag inside each measured read-out, made on first use.
     std::vector<QPointer<QLabel>> tags_;
 };
