@@ -1,11 +1,13 @@
 #include "Application.h"
 
+#include "AutoReconnect.h"
 #include "PanelWindow.h"
 #include "WindowNames.h"
 #include "WindowRegistry.h"
 #include "frmAbout.h"
 #include "frmComm.h"
 #include "link/DeviceLink.h"
+#include "protocol/StatusProtocol.h"
 
 namespace dalto {
 
@@ -19,10 +21,12 @@ Application::Application(Clock& clock, Prompts& prompts, Paths paths, LinkBacken
     link_ = std::make_unique<DeviceLink>(context_, backends(context_));
     comm_ = std::make_unique<frmComm>(*this);
     windows_ = std::make_unique<WindowRegistry>(*this);
+    autoReconnect_ = std::make_unique<AutoReconnect>(*this);
 }
 
 Application::~Application()
 {
+    autoReconnect_.reset();
     // Windows go before the link and the transcript they may point at.
     windows_.reset();
     context_.state.Transcript = nullptr;
@@ -81,6 +85,14 @@ void Application::runSetup(PanelWindow& caller)
 {
     if (setupHook_)
         setupHook_(caller);
+}
+
+bool Application::reconnect()
+{
+    if (!link_->reconnect(status::Live))
+        return false;
+    QueryDeviceInfo(*link_);
+    return true;
 }
 
 void Application::showAbout(PanelWindow& caller)

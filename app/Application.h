@@ -22,6 +22,7 @@
 
 namespace dalto {
 
+class AutoReconnect;
 class DeviceLink;
 class PanelWindow;
 class WindowRegistry;
@@ -43,6 +44,7 @@ public:
     WindowRegistry& windows() { return *windows_; }
     const WindowRegistry& windows() const { return *windows_; }
     frmComm& comm() { return *comm_; }
+    const AutoReconnect& autoReconnect() const { return *autoReconnect_; }
 
     // frmComm's Form_Load: the start-up sequence, ending with one panel shown.
     void start();
@@ -71,6 +73,11 @@ public:
     bool hasSetupHook() const { return static_cast<bool>(setupHook_); }
     void runSetup(PanelWindow& caller);
 
+    // Opens the configured connection again (Communication > Reconnect, the
+    // banner's button, the automatic tries); once the supply answers, its ratings
+    // and settings are read afresh. False when it did not answer.
+    bool reconnect();
+
     // The About box, modal, with the caller's title.
     void showAbout(PanelWindow& caller);
 
@@ -90,6 +97,7 @@ private:
     std::unique_ptr<DeviceLink> link_;
     std::unique_ptr<frmComm> comm_;
     std::unique_ptr<WindowRegistry> windows_;
+    std::unique_ptr<AutoReconnect> autoReconnect_;
     SetupHook setupHook_;
 };
 

@@ -65,8 +65,11 @@ PanelMenu buildPanelMenu(QMainWindow& window, const QString& ownWindowName, cons
                              style.family == PanelFamily::Tool ? QStringLiteral("mnuComm") : QStringLiteral("mnuCommunication"),
                              QStringLiteral("&Communication"));
     menu.mnuSimulate = namedItem(*menu.mnuComm, QStringLiteral("mnuSimulate"), QStringLiteral("Simulate Inst"));
+    // Checked while the link is in Simulated mode.
+    menu.mnuSimulate->setCheckable(true);
     menu.mnuSetup = namedItem(*menu.mnuComm, QStringLiteral("mnuSetup"), QStringLiteral("Setup"));
     menu.mnuLimits = namedItem(*menu.mnuComm, QStringLiteral("mnuLimits"), QStringLiteral("Limits"));
+    menu.mnuReconnect = namedItem(*menu.mnuComm, QStringLiteral("mnuReconnect"), QStringLiteral("Reconnect"));
 
     menu.mnuAbout = bar.addAction(QStringLiteral("&About"));
     menu.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));

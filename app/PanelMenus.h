@@ -1,7 +1,7 @@
 #pragma once
 // The menu bar every panel carries: File (Exit), View (the panels), Communication
-// (Simulate Inst, Setup, Limits) and About. The builder only makes the items; each panel
-// family connects its own handlers (ToolPanel for the tool panels).
+// (Simulate Inst, Setup, Limits, Reconnect) and About. The builder only makes the
+// items; each panel family connects its own handlers (ToolPanel for the tool panels).
 //
 // Items are disabled when they cannot work in this build: the panel's own item,
 // items of panels that are not registered, Setup while no setup hook is set.
@@ -45,6 +45,7 @@ struct PanelMenu {
     QAction* mnuSimulate = nullptr;
     QAction* mnuSetup = nullptr;
     QAction* mnuLimits = nullptr; // the bench's ceilings on set points
+    QAction* mnuReconnect = nullptr; // connected by the panel's link health view
     QAction* mnuAbout = nullptr;
 
     // The View item that shows the panel of that window name (null for others).

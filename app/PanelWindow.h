@@ -8,6 +8,7 @@
 // Form_Load() (the registry calls it once after construction, so overrides run),
 // and sends its closing command in Form_Unload().
 
+#include <QList>
 #include <QMainWindow>
 #include <QMargins>
 #include <QString>
@@ -30,6 +31,9 @@ public:
     virtual void Form_Unload() {}
     // Title the About box gets from this panel ("Command Panel", ...).
     virtual QString aboutTitle() const = 0;
+    // The read-outs that show what the supply measured; marked as not measured
+    // while the link is in Simulated mode.
+    virtual QList<QWidget*> measuredReadOuts() const { return {}; }
 
     // Registers transcript as the link's Transcript (each panel does so on load).
     void registerTranscript(TranscriptBox& transcript);

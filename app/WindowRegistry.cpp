@@ -1,6 +1,7 @@
 #include "WindowRegistry.h"
 
 #include "Application.h"
+#include "LinkHealthView.h"
 #include "PanelWindow.h"
 
 namespace dalto {
@@ -31,6 +32,7 @@ PanelWindow* WindowRegistry::load(const QString& name)
     if (const PanelWindow* previous = app_.currentPanel(); previous && previous->isVisible())
         window->openInPlaceOf(*previous);
     window->Form_Load();
+    new LinkHealthView(app_, *window);
     return window;
 }
 

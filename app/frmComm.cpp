@@ -10,6 +10,7 @@
 #include "protocol/StatusProtocol.h"
 
 #include <QFile>
+#include <cstdio>
 
 namespace dalto {
 
@@ -31,7 +32,13 @@ frmComm::frmComm(Application& app)
 void frmComm::Form_Load()
 {
     SharedState& state = app_.state();
-    LoadSettings(state, app_.context().prompts, app_.context().paths.configFile());
+    const QString config = app_.context().paths.configFile();
+    if (const QString problem = SettingsFileProblem(config); !problem.isEmpty())
+        std::fprintf(stderr, "dalto-panel: %s\n", qPrintable(problem));
+    // Emptied before the link opens, so that the record keeps why this start-up
+    // could not reach the supply.
+    emptyDebugLog();
+    LoadSettings(state, app_.context().prompts, config);
     state.GpibEosText = QStringLiteral("10");
     BuildCommandLists(state);
     state.LinkControl = LinkControlKind::Serial;
@@ -40,15 +47,13 @@ void frmComm::Form_Load()
     app_.link().InitComm();
     hide();
     QueryDeviceInfo(app_.link());
-    // "No" on a GPIB time-out prompt has ended the program: nothing further runs,
-    // not even the emptying of debug.txt.
+    // "No" on a GPIB time-out prompt has ended the program: nothing further runs.
     if (app_.ended())
         return;
     if (PanelWindow* panel = app_.showPanel(app_.available(
             window::startupPanelFor(state.StartupPanel, state.SystemType))))
         state.CurrentPanel = panel;
     app_.context().clock.pump();
-    emptyDebugLog();
 }
 
 void frmComm::Form_Unload()

@@ -6,9 +6,11 @@
 #include "PanelCatalog.h"
 #include "QtPrompts.h"
 #include "PanelWindow.h"
+#include "core/Configuration.h"
 #include "setup/frmSetup.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,6 +58,12 @@ int main(int argc, char** argv)
         return 1;
     case dalto::CommandLine::Action::Run:
         break;
+    }
+    // A settings file named on purpose and not there: running on defaults would
+    // hide the mistake.
+    if (!commandLine.configFile.isEmpty() && !QFileInfo::exists(commandLine.configFile)) {
+        std::fprintf(stderr, "dalto-panel: %s\n", qPrintable(dalto::SettingsFileProblem(commandLine.configFile)));
+        return 1;
     }
     if (!displayNamed()) {
         std::fprintf(stderr, "dalto-panel: no display is set. Start it from a desktop session, "

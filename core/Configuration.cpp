@@ -2,6 +2,7 @@
 
 #include "LegacyNumbers.h"
 #include "ProfileFile.h"
+#include "Prompts.h"
 
 #include <QDir>
 
@@ -22,6 +23,10 @@ const QString TypeKey = QStringLiteral("Type");
 
 void LoadSettings(SharedState& state, Prompts& prompts, const QString& iniPath)
 {
+    // A file that cannot be read gets the list boxes below, which name it and the reason.
+    if (const QString problem = SettingsFileProblem(iniPath); !problem.isEmpty() && ProfileFile(iniPath).checkReadable())
+        prompts.message(problem + QStringLiteral("\r\nThe program carries on with its defaults."), ApplicationTitle,
+                        PromptButtons::Ok, PromptIcon::Exclamation);
     ReadIniList(QStringLiteral("Form_List"), state.FormList, iniPath, prompts);
     ReadIniList(QStringLiteral("Comm_List"), state.CommList, iniPath, prompts);
     ReadIniList(QStringLiteral("Syst_List"), state.SystList, iniPath, prompts);
@@ -61,6 +66,13 @@ bool SaveSettings(const QString& iniPath, const QString& startupName, const QStr
                                               {CommunicationSection, PortKey, port},
                                               {SystemSection, TypeKey, typeName}},
                                              error);
+}
+
+bool AutoReconnectEnabled(const QString& iniPath)
+{
+    const QString value = ProfileFile(iniPath).readString(CommunicationSection, QStringLiteral("AutoReconnect")).toLower();
+    return !QStringList{QStringLiteral("0"), QStringLiteral("no"), QStringLiteral("off"), QStringLiteral("false")}
+                .contains(value);
 }
 
 bool DebugModeEnabled(const QString& programFolder)

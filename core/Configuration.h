@@ -12,9 +12,19 @@ namespace dalto {
 
 class Prompts;
 
-// Reads the three lists, the four settings and the bench limits of iniPath into state. A list that
-// cannot be read is reported through prompts and keeps what was read so far.
+// Reads the three lists, the four settings and the bench limits of iniPath into
+// state. A list that cannot be read is reported through prompts and keeps what was
+// read so far; a file that is missing, empty or holds no settings is named in a box
+// first, and the program carries on with its defaults.
 void LoadSettings(SharedState& state, Prompts& prompts, const QString& iniPath);
+
+// What is wrong with the settings file, naming it: missing, unreadable, empty or
+// not a settings file. Empty when it can be used.
+QString SettingsFileProblem(const QString& iniPath);
+
+// [Communication] AutoReconnect: whether a lost supply is tried again every few
+// seconds. On unless the value is 0, no, off or false.
+bool AutoReconnectEnabled(const QString& iniPath);
 
 // Fills list afresh from the keys Item00, Item01, ... Item99, Item100, ... of section
 // ("position,name"; a value without comma is stored whole), up to the first missing

@@ -61,6 +61,13 @@ Session::Session(const ConnectionOptions& options)
     // Ending the program means: transfer nothing more; main turns it into exit code 1.
     context_.onEndProgram = [] {};
     link_ = std::make_unique<DeviceLink>(context_, realLinkBackends(context_));
+    // Whatever the command was doing, the cause of a lost supply is said once.
+    QObject::connect(link_.get(), &DeviceLink::healthChanged, [this](const LinkHealth& health) {
+        if (health.simulated && !health.chosen && !lossReported_) {
+            lossReported_ = true;
+            PrintError(QStringLiteral("the supply is not connected: ") + health.reason);
+        }
+    });
 }
 
 Session::~Session() = default;
@@ -69,10 +76,16 @@ int Session::configure()
 {
     SharedState& state = context_.state;
     const QString config = context_.paths.configFile();
-    if (QFileInfo::exists(config)) {
+    const QString problem = QFileInfo::exists(config) ? SettingsFileProblem(config) : QString();
+    if (QFileInfo::exists(config) && problem.isEmpty()) {
         LoadSettings(state, prompts_, config);
-    } else if (!options_.config.empty()) {
-        return usageError(QStringLiteral("cannot read the settings file ") + config);
+    } else if (!options_.config.empty() && !QFileInfo::exists(config)) {
+        return usageError(SettingsFileProblem(config));
+    } else if (!problem.isEmpty()) {
+        // Nothing in it can be used: the command line must name the connection.
+        if (!options_.bus)
+            return usageError(problem + QStringLiteral(" Give --bus."));
+        PrintError(problem);
     } else if (!options_.bus) {
         return usageError(QStringLiteral("no settings file at %1: name one with --config or give --bus").arg(config));
     }

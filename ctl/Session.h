@@ -71,6 +71,7 @@ private:
     int16_t timeout_;
     int16_t chosenBus_ = -1;
     bool refused_ = false;
+    bool lossReported_ = false;
 };
 
 // The bus code of a --bus name; nothing for a name that is not a bus.

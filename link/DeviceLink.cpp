@@ -43,6 +43,8 @@ constexpr char EOT = 4;
 constexpr double PacketAckSeconds = 2.0;
 // Lets a closing socket finish before the next connection is made.
 constexpr int SocketCloseMs = 500;
+// How long a reconnecting link waits for the supply's answer.
+constexpr double ReconnectAnswerSeconds = 2.0;
 
 enum class ReadKind { Normal, Quiet, Eot };
 enum class ReadOutcome { Complete, TimedOut };
@@ -53,11 +55,17 @@ void appendCapped(QByteArray& reply, const QByteArray& chunk)
     reply += chunk.size() <= room ? chunk : chunk.first(room);
 }
 
+bool sameState(const LinkHealth& a, const LinkHealth& b)
+{
+    return a.simulated == b.simulated && a.chosen == b.chosen && a.reason == b.reason;
+}
+
 } // namespace
 
 struct DeviceLink::Impl {
-    Impl(AppContext& context, std::unique_ptr<LinkBackends> backendsIn)
-        : context(context)
+    Impl(DeviceLink& owner, AppContext& context, std::unique_ptr<LinkBackends> backendsIn)
+        : owner(owner)
+        , context(context)
         , backends(std::move(backendsIn))
         , gpib(context, *backends->gpibDriver)
         , gpibBus(context, gpib)
@@ -93,11 +101,32 @@ struct DeviceLink::Impl {
         context.prompts.message(NoPortText, CommErrorTitle, PromptButtons::Ok, PromptIcon::Exclamation);
     }
 
-    void enterSimulatedMode(const QString& text)
+    // A dialog's probe changes the bus only for a moment: what it meets is not the
+    // link's health.
+    void setHealth(LinkHealth next)
     {
+        if (context.state.Probing || sameState(health, next))
+            return;
+        next.since = context.clock.now();
+        health = std::move(next);
+        emit owner.healthChanged(health);
+    }
+
+    // The mode changes before the box shows, so the windows behind it already say
+    // why and polls that run meanwhile get the simulated answers at once.
+    void enterSimulatedMode(const QString& text, const QString& reason)
+    {
+        context.state.BusCode = bus::Simulated;
+        setHealth({true, false, reason});
         if (!context.state.Probing && !context.programEnding)
             context.prompts.message(text, CommErrorTitle, PromptButtons::Ok, PromptIcon::None);
-        context.state.BusCode = bus::Simulated;
+    }
+
+    // Why a read got no reply: what broke the connection, else the silence itself.
+    static QString silenceReason(const Transport& transport)
+    {
+        const std::optional<LinkFault> failure = transport.failure();
+        return failure ? failure->reason() : SupplyStoppedAnswering;
     }
 
     void logFault(const QString& heading, const LinkFault& fault)
@@ -139,6 +168,9 @@ struct DeviceLink::Impl {
                 return ReadOutcome::TimedOut;
             QByteArray chunk;
             transport.receive(chunk, style);
+            // A connection that is gone delivers nothing more: no use waiting.
+            if (chunk.isEmpty() && transport.failure())
+                return ReadOutcome::TimedOut;
             appendCapped(reply, chunk);
         }
     }
@@ -165,13 +197,17 @@ struct DeviceLink::Impl {
                 reply = QString::fromLatin1(received);
                 logFault(ReadHeading, fault);
                 if (kind != ReadKind::Quiet)
-                    enterSimulatedMode(NotFoundText);
+                    enterSimulatedMode(NotFoundText, fault.reason());
                 return 0;
             }
             reply = QString::fromLatin1(received);
             if (outcome == ReadOutcome::TimedOut) {
-                if (kind == ReadKind::Normal)
-                    enterSimulatedMode(TimedOutText);
+                if (kind == ReadKind::Normal) {
+                    // A broken connection is a fault of its own: its cause goes on record.
+                    if (const std::optional<LinkFault> failure = transport->failure())
+                        logFault(ReadHeading, *failure);
+                    enterSimulatedMode(TimedOutText, silenceReason(*transport));
+                }
                 return -1;
             }
         }
@@ -196,7 +232,7 @@ struct DeviceLink::Impl {
                 transport->writeBytes(bytes);
         } catch (const LinkFault& fault) {
             logFault(WriteHeading, fault);
-            enterSimulatedMode(NotFoundText);
+            enterSimulatedMode(NotFoundText, fault.reason());
             return 0;
         }
         return int32_t(bytes.size());
@@ -210,14 +246,36 @@ struct DeviceLink::Impl {
         collect(rs485Packet, acknowledgement, CR, PacketAckSeconds, ReceiveStyle{});
     }
 
+    // Opens bus on transport with its addressing exchange; label, when given, then
+    // replaces the transcript (between the opening and the addressing).
+    void openBus(int16_t bus, Transport& transport, const QString* label)
+    {
+        transport.open();
+        if (label)
+            setTranscript(*label);
+        transport.addressDevice();
+        if (bus == bus::Rs485Packet) {
+            try {
+                transport.discardInput();
+            } catch (const LinkFault&) {
+                // Nothing waiting to discard is as good as discarded.
+            }
+            selectPacketNode(false);
+        }
+    }
+
     void selectPacketNode(bool flag)
     {
         const QString node = flag ? QStringLiteral("810") : QStringLiteral("800");
         packetExchange((QLatin1Char('&') + twoDigitHex(context.state.DeviceAddress) + node + QLatin1Char(CR)).toLatin1());
     }
 
+    DeviceLink& owner;
     AppContext& context;
     std::unique_ptr<LinkBackends> backends;
+    LinkHealth health;
+    std::optional<Endpoint> endpoint;
+    bool reconnecting = false;
     GpibLayer gpib;
     GpibTransport gpibBus;
     SerialTransport rs232;
@@ -228,8 +286,9 @@ struct DeviceLink::Impl {
 };
 
 DeviceLink::DeviceLink(AppContext& context, std::unique_ptr<LinkBackends> backends)
-    : context_(context), impl_(std::make_unique<Impl>(context, std::move(backends)))
+    : context_(context), impl_(std::make_unique<Impl>(*this, context, std::move(backends)))
 {
+    qRegisterMetaType<LinkHealth>();
 }
 
 DeviceLink::~DeviceLink() = default;
@@ -239,27 +298,93 @@ GpibLayer& DeviceLink::gpib()
     return impl_->gpib;
 }
 
+void DeviceLink::useSimulated(const QString& reason)
+{
+    context_.state.BusCode = bus::Simulated;
+    impl_->setHealth({true, true, reason});
+}
+
+const LinkHealth& DeviceLink::health() const
+{
+    return impl_->health;
+}
+
+const std::optional<Endpoint>& DeviceLink::endpoint() const
+{
+    return impl_->endpoint;
+}
+
+bool DeviceLink::reconnect(const QString& probeCommand)
+{
+    Impl& d = *impl_;
+    if (!d.endpoint || d.reconnecting || context_.programEnding)
+        return false;
+    const Endpoint target = *d.endpoint;
+    Transport& transport = *d.transportFor(target.bus);
+    SharedState& state = context_.state;
+    // Until the supply has answered, BusCode is 5: a poll that runs while this
+    // waits gets the simulated answer and never meets the probe's exchange.
+    d.reconnecting = true;
+    const bool wasProbing = state.Probing;
+    state.Probing = true; // no GPIB prompt while trying
+    state.DeviceAddress = target.address;
+    state.DevicePort = target.port;
+    std::optional<QString> cause;
+    try {
+        d.closePrevious();
+        state.BusCode = bus::Simulated;
+        d.openBus(target.bus, transport, nullptr);
+        transport.writeLine((probeCommand + QLatin1Char(LF)).toLatin1());
+        QByteArray answer;
+        if (d.collect(transport, answer, LF, ReconnectAnswerSeconds, ReceiveStyle{false, true})
+            != ReadOutcome::Complete)
+            cause = Impl::silenceReason(transport);
+    } catch (const LinkFault& fault) {
+        cause = fault.reason();
+    }
+    state.Probing = wasProbing;
+    d.reconnecting = false;
+    if (cause) {
+        // The supply was asked for and is not there: from now on that is a loss, not a choice.
+        d.setHealth({true, false, *cause});
+        return false;
+    }
+    state.BusCode = target.bus;
+    d.echo(BusLabels[target.bus] + QStringLiteral("- Reconnected: the supply answers again\r\n"));
+    d.setHealth({});
+    return true;
+}
+
 bool DeviceLink::InitComm()
 {
     impl_->closePrevious();
-    const int16_t bus = context_.state.BusCode;
+    SharedState& state = context_.state;
+    const int16_t bus = state.BusCode;
     if (Transport* transport = impl_->transportFor(bus)) {
+        if (bus != bus::Simulated && !state.Probing)
+            impl_->endpoint = Endpoint{bus, state.DeviceAddress, state.DevicePort};
         try {
-            transport->open();
-            impl_->setTranscript(BusLabels[bus]);
-            transport->addressDevice();
-            if (bus == bus::Rs485Packet) {
-                FlushInput();
-                impl_->selectPacketNode(false);
-            }
+            impl_->openBus(bus, *transport, &BusLabels[bus]);
         } catch (const LinkFault& fault) {
             impl_->logFault(InitHeading, fault);
-            impl_->enterSimulatedMode(NotFoundText);
+            impl_->enterSimulatedMode(NotFoundText, fault.reason());
             return false;
+        }
+        if (bus == bus::Simulated) {
+            if (!impl_->health.simulated)
+                impl_->setHealth({true, true, SimulatedBySettings});
+        } else if (const std::optional<LinkFault> failure = transport->failure()) {
+            // A connection that failed at once is no fault of the opening (the read
+            // that follows times out), but its cause belongs in the record.
+            if (!state.Probing)
+                impl_->logFault(InitHeading, *failure);
+        } else {
+            impl_->setHealth({});
         }
     } else {
         impl_->tellNoPort();
-        context_.state.BusCode = bus::Simulated;
+        state.BusCode = bus::Simulated;
+        impl_->setHealth({true, false, SimulatedWithoutBus});
     }
     impl_->echo(QStringLiteral("- Initialized\r\n"));
     return true;

@@ -11,6 +11,12 @@ struct LinkFault {
     QString description;
     QString source;
     int number = 0;
+    // What happened, in the user's words ("connection refused by 127.0.0.1:5025",
+    // "serial port /dev/ttyUSB0 is busy"); empty when the description says it all.
+    QString cause{};
+
+    // The cause when there is one, else the system's description.
+    QString reason() const { return cause.isEmpty() ? description : cause; }
 };
 
 } // namespace dalto

@@ -4,10 +4,37 @@
 #include "Transport.h"
 #include "core/Configuration.h"
 
+#include <QFileInfo>
+
 namespace dalto {
 
 namespace {
 const QString FaultSource = QStringLiteral("mscRS232");
+
+// What the port's error means for the user. Qt reports a port that another
+// program holds and one the user may not open alike; the file's own permissions
+// tell them apart.
+QString causeOf(QSerialPort::SerialPortError error, const QString& path)
+{
+    if (path.isEmpty())
+        return QStringLiteral("no serial port is configured");
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("serial port %1 is missing").arg(path);
+    case QSerialPort::OpenError:
+        return QStringLiteral("serial port %1 is busy").arg(path);
+    case QSerialPort::PermissionError: {
+        const QFileInfo file(path);
+        return file.isReadable() && file.isWritable()
+            ? QStringLiteral("serial port %1 is busy").arg(path)
+            : QStringLiteral("serial port %1 is not permitted to this user").arg(path);
+    }
+    case QSerialPort::ResourceError:
+        return QStringLiteral("serial port %1 was removed or stopped working").arg(path);
+    default:
+        return {};
+    }
+}
 // Room for a full 32-character frame even at 9600 baud.
 constexpr int WriteTimeoutMs = 1000;
 } // namespace
@@ -20,14 +47,15 @@ QtSerialLine::QtSerialLine(QString iniPath) : iniPath_(std::move(iniPath))
 
 void QtSerialLine::fail(const QString& description) const
 {
-    throw LinkFault{description, FaultSource, int(port_.error())};
+    throw LinkFault{description, FaultSource, int(port_.error()), causeOf(port_.error(), path_)};
 }
 
 void QtSerialLine::open(int portNumber, int baud)
 {
     if (port_.isOpen())
         port_.close();
-    port_.setPortName(SerialPortPath(iniPath_, portNumber));
+    path_ = SerialPortPath(iniPath_, portNumber);
+    port_.setPortName(path_);
     port_.setBaudRate(baud);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);

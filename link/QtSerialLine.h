@@ -28,6 +28,7 @@ private:
     [[noreturn]] void fail(const QString& description) const;
 
     QString iniPath_;
+    QString path_; // the device path of the port last opened
     QSerialPort port_;
 };
 

@@ -9,7 +9,26 @@ namespace dalto {
 
 namespace {
 const QString FaultSource = QStringLiteral("tcpComm");
+
+QString causeOf(QAbstractSocket::SocketError error, const QString& host, int32_t port)
+{
+    const QString endpoint = QStringLiteral("%1:%2").arg(host).arg(port);
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral("connection refused by ") + endpoint;
+    case QAbstractSocket::HostNotFoundError:
+        return QStringLiteral("unknown host ") + host;
+    case QAbstractSocket::NetworkError:
+        return QStringLiteral("no route to ") + host;
+    case QAbstractSocket::SocketTimeoutError:
+        return QStringLiteral("no answer from ") + endpoint;
+    case QAbstractSocket::RemoteHostClosedError:
+        return QStringLiteral("the supply at %1 closed the connection").arg(endpoint);
+    default:
+        return {};
+    }
 }
+} // namespace
 
 QtStreamSocket::QtStreamSocket()
 {
@@ -21,12 +40,17 @@ QtStreamSocket::QtStreamSocket()
     // still unacknowledged would wait for the peer's delayed acknowledgement.
     QObject::connect(&socket_, &QTcpSocket::connected, &socket_,
                      [this] { socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1); });
+    QObject::connect(&socket_, &QAbstractSocket::errorOccurred, &socket_,
+                     [this](QAbstractSocket::SocketError error) { error_ = error; });
 }
 
 void QtStreamSocket::connectToHost(const QString& host, int32_t port)
 {
     if (port < 0 || port > std::numeric_limits<quint16>::max())
         throw LinkFault{QStringLiteral("Invalid port number"), FaultSource, int(QAbstractSocket::UnknownSocketError)};
+    host_ = host;
+    port_ = port;
+    error_.reset();
     socket_.connectToHost(host, quint16(port));
 }
 
@@ -43,12 +67,14 @@ bool QtStreamSocket::isActive() const
 void QtStreamSocket::close()
 {
     socket_.abort();
+    error_.reset();
 }
 
 void QtStreamSocket::write(const QByteArray& bytes)
 {
     if (socket_.write(bytes) != bytes.size())
-        throw LinkFault{socket_.errorString(), FaultSource, int(socket_.error())};
+        throw LinkFault{socket_.errorString(), FaultSource, int(socket_.error()),
+                        causeOf(socket_.error(), host_, port_)};
     // Out on the wire now rather than at the next turn of the event loop.
     socket_.flush();
 }
@@ -75,6 +101,13 @@ void QtStreamSocket::discardInput()
     // a wait of no time fetches everything that has arrived since.
     waitForReadyRead(0);
     socket_.readAll();
+}
+
+std::optional<LinkFault> QtStreamSocket::failure() const
+{
+    if (!error_ || socket_.state() != QAbstractSocket::UnconnectedState)
+        return std::nullopt;
+    return LinkFault{socket_.errorString(), FaultSource, int(*error_), causeOf(*error_, host_, port_)};
 }
 
 } // namespace dalto

@@ -20,9 +20,14 @@ public:
     QByteArray readAll() override;
     void waitForReadyRead(int ms) override;
     void discardInput() override;
+    std::optional<LinkFault> failure() const override;
 
 private:
     QTcpSocket socket_;
+    QString host_;
+    int32_t port_ = 0;
+    // The error that ended the connection; none after connectToHost and close.
+    std::optional<QAbstractSocket::SocketError> error_;
 };
 
 } // namespace dalto

@@ -2,9 +2,12 @@
 // A TCP client connection as the link needs it. The real one wraps QTcpSocket and
 // makes progress only while events run (Clock::pump); tests hand in a scripted one.
 
+#include "LinkFault.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace dalto {
 
@@ -27,6 +30,10 @@ public:
     // Drops every byte received so far, also those the system holds and has not
     // handed over yet.
     virtual void discardInput() = 0;
+    // Why the connection is gone (refused, unknown host, closed by the peer), from
+    // the moment connecting failed or the connection broke until the next
+    // connectToHost or close; nothing while it is connected or still connecting.
+    virtual std::optional<LinkFault> failure() const { return std::nullopt; }
 };
 
 } // namespace dalto

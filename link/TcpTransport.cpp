@@ -19,7 +19,7 @@ void TcpTransport::open()
     context_.state.LinkControl = LinkControlKind::Tcp;
     socket_.connectToHost(context_.state.DeviceAddress, context_.state.DevicePort);
     const double start = context_.clock.now();
-    while (context_.clock.now() < start + ConnectWaitSeconds && !socket_.isConnected())
+    while (context_.clock.now() < start + ConnectWaitSeconds && !socket_.isConnected() && !socket_.failure())
         context_.clock.pump(ReceiveSliceMs);
 }
 
@@ -60,6 +60,11 @@ void TcpTransport::letEventsRun()
 void TcpTransport::discardInput()
 {
     socket_.discardInput();
+}
+
+std::optional<LinkFault> TcpTransport::failure() const
+{
+    return socket_.failure();
 }
 
 } // namespace dalto

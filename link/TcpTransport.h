@@ -13,13 +13,14 @@ class TcpTransport final : public Transport {
 public:
     TcpTransport(AppContext& context, StreamSocket& socket);
 
-    // Waits up to 3 s for the connection; an unconnected socket is no fault here,
-    // the next read times out instead.
+    // Waits up to 3 s for the connection, less when it fails sooner; an unconnected
+    // socket is no fault here, the next read times out instead.
     void open() override;
     // Sends only on a connected socket; without a connection the bytes are dropped.
     void writeBytes(const QByteArray& bytes) override;
     void receive(QByteArray& reply, ReceiveStyle style) override;
     void discardInput() override;
+    std::optional<LinkFault> failure() const override;
 
 private:
     // Lets pending events run, at most once per receive slice.

@@ -3,7 +3,10 @@
 // sequence, pacing and framing; what makes a reply complete, time-outs, fault
 // records and the fall-back to Simulated mode belong to DeviceLink.
 
+#include "LinkFault.h"
+
 #include <QByteArray>
+#include <optional>
 
 namespace dalto {
 
@@ -40,6 +43,10 @@ public:
     // True when one receive delivers a whole transfer that the bus itself ended
     // (GPIB, Simulated); otherwise replies are collected from a byte stream.
     virtual bool deliversWholeTransfers() const { return false; }
+    // Why the bus can carry nothing any more (a connection refused or closed by
+    // the peer), so that a read need not wait for its time-out; nothing while it
+    // may still deliver.
+    virtual std::optional<LinkFault> failure() const { return std::nullopt; }
 };
 
 } // namespace dalto

@@ -102,7 +102,8 @@ void GpibLayer::copyThreadWords()
 void GpibLayer::GpibOpen()
 {
     if (!driver_.available())
-        throw LinkFault{driver_.loadError(), FaultSource, LibraryLoadErrorNumber};
+        throw LinkFault{driver_.loadError(), FaultSource, LibraryLoadErrorNumber,
+                        QStringLiteral("the GPIB driver is missing")};
     SharedState& state = context_.state;
     const int primaryAddress = integerArgument(state.DeviceAddress);
     const int eosMode = EndReadOnEosByte | (integerArgument(state.GpibEosText) & 0xFF);

@@ -7,6 +7,7 @@
 #include "app/WindowNames.h"
 #include "app/frmLimits.h"
 #include "core/BusCode.h"
+#include "link/DeviceLink.h"
 #include "protocol/StatusProtocol.h"
 #include "trend/TrendWindow.h"
 
@@ -98,7 +99,7 @@ trend::TrendWindow* FrontPanelWindow::trendWindow() const
 void FrontPanelWindow::mnuSimulate_Click()
 {
     // The port stays open; the link simply stops using it.
-    state().BusCode = 5;
+    link().useSimulated(SimulatedByMenu);
 }
 
 } // namespace dalto::front

@@ -99,6 +99,11 @@ QString FrontPanelWindow::aboutTitle() const
     return QStringLiteral("Virtual Control Panel");
 }
 
+QList<QWidget*> FrontPanelWindow::measuredReadOuts() const
+{
+    return {txtVolt, txtCurr};
+}
+
 DeviceLink& FrontPanelWindow::link()
 {
     return app().link();

@@ -47,6 +47,8 @@ public:
     ~FrontPanelWindow() override;
 
     QString aboutTitle() const override;
+    // The voltage and current read-outs.
+    QList<QWidget*> measuredReadOuts() const override;
     // Timers off, "<>CLR 0", collections emptied.
     void Form_Unload() override;
 

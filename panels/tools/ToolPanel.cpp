@@ -109,7 +109,7 @@ void ToolPanel::mnuSetup_Click()
 
 void ToolPanel::mnuSimulate_Click()
 {
-    app().state().BusCode = 5;
+    app().link().useSimulated(SimulatedByMenu);
     app().link().InitComm();
 }
 

@@ -104,7 +104,7 @@ TEST_F(PanelSwitchTest, ToolPanelMenuBarCaptionsAndAvailability)
     EXPECT_EQ(captionsOf(menu.mnuView->actions()),
               (QStringList{"Virtual Control Panel", "Command Panel", "Register Panel", "Calibration Panel",
                            "Firmware Panel", "Modulation Panel"}));
-    EXPECT_EQ(captionsOf(menu.mnuComm->actions()), (QStringList{"Simulate Inst", "Setup", "Limits"}));
+    EXPECT_EQ(captionsOf(menu.mnuComm->actions()), (QStringList{"Simulate Inst", "Setup", "Limits", "Reconnect"}));
     EXPECT_EQ(menu.mnuComm->objectName(), "mnuComm");
     EXPECT_FALSE(menu.mnuCommand->isEnabled()) << "the panel's own item";
     EXPECT_TRUE(menu.mnuRegisters->isEnabled());

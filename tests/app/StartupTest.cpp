@@ -105,8 +105,9 @@ TEST_F(StartupTest, NoOnTheGpibTimeoutPromptEndsTheProgramBeforeAnythingElseHapp
     EXPECT_EQ(transfers.last(), "write <>SCL") << transfers.join(", ").toStdString();
     EXPECT_EQ(current(), nullptr);
     EXPECT_EQ(visiblePanels(), 0);
+    // The record is emptied before the link opens, so it holds this run alone.
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_EQ(log.readAll(), "an earlier run\n");
+    EXPECT_EQ(log.readAll(), "");
 }
 
 TEST_F(StartupTest, StartupPanelSettingChoosesTheWindow)

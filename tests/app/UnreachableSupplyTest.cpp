@@ -1,6 +1,7 @@
 // Start-up against a TCP/IP supply that is off: a loopback port nobody listens on.
 
 #include "AppFixture.h"
+#include "link/DeviceLink.h"
 
 #include <QFile>
 #include <QHostAddress>
@@ -25,7 +26,7 @@ class UnreachableSupplyTest : public AppFixture {};
 
 } // namespace
 
-TEST_F(UnreachableSupplyTest, StartUpTimesOutIntoSimulatedModeWithAnEmptyRecord)
+TEST_F(UnreachableSupplyTest, StartUpFallsIntoSimulatedModeAndRecordsWhy)
 {
     const int port = closedLoopbackPort();
     ASSERT_NE(port, 0);
@@ -44,6 +45,10 @@ TEST_F(UnreachableSupplyTest, StartUpTimesOutIntoSimulatedModeWithAnEmptyRecord)
     EXPECT_EQ(prompts.messages[0].title, "Comm Error");
     EXPECT_EQ(app->state().BusCode, 5);
     EXPECT_EQ(visiblePanels(), 1);
-    ASSERT_TRUE(log.exists());
-    EXPECT_EQ(log.size(), 0);
+    // The earlier run's record is gone; this start-up's cause is kept.
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString record = QString::fromLocal8Bit(log.readAll());
+    EXPECT_FALSE(record.contains("an earlier run"));
+    EXPECT_TRUE(record.contains(QStringLiteral("connection refused by 127.0.0.1:%1").arg(port))) << record.toStdString();
+    EXPECT_EQ(app->link().health().reason, QStringLiteral("connection refused by 127.0.0.1:%1").arg(port));
 }

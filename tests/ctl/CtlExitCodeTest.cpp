@@ -4,7 +4,9 @@
 #include "firmware/HexText.h"
 #include "support/SimProcess.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,6 +30,38 @@ TEST(CtlExitCodes, ADeadPortIsADeviceError)
     EXPECT_FALSE(result.err.isEmpty());
     EXPECT_EQ(RunCtl(TcpTo(deadPort()) + QStringList{"output", "on"}).exitCode, 1)
         << "a command without a reply still notices the missing device";
+}
+
+TEST(CtlExitCodes, ARefusedPortIsNamedWithoutWaitingForTheTimeOut)
+{
+    const quint16 port = deadPort();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    // With a 30 s time-out a run that waited for a reply would take 30 s.
+    const CtlResult result = RunCtl(TcpTo(port) + QStringList{"--timeout", "30", "query", "*IDN?"});
+    EXPECT_LT(elapsed.elapsed(), 15000);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.isEmpty()) << "no simulated reply: " << result.out.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("the supply is not connected: connection refused by 127.0.0.1:%1")
+                                        .arg(port)))
+        << result.err.toStdString();
+}
+
+TEST(CtlExitCodes, ASupplyLostDuringACommandEndsItWithTheCause)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isReady()) << sim.errorText().toStdString();
+    // The supply goes away while a watch is running: the watch stops there.
+    QProcess ctl;
+    ctl.setProgram(qEnvironmentVariable("DALTOCTL"));
+    ctl.setArguments(TcpTo(sim.port()) + QStringList{"status", "--watch", "0.2", "--count", "1000"});
+    ctl.start();
+    ASSERT_TRUE(ctl.waitForReadyRead(CtlRunLimitMs));
+    sim.stop(SIGKILL);
+    ASSERT_TRUE(ctl.waitForFinished(CtlRunLimitMs));
+    EXPECT_EQ(ctl.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(ctl.readAllStandardError());
+    EXPECT_TRUE(err.contains("the supply is not connected: the supply at 127.0.0.1:")) << err.toStdString();
 }
 
 TEST(CtlExitCodes, BadFilesAreRefusedBeforeTheDeviceIsAsked)

@@ -103,8 +103,10 @@ TEST_F(FaultRecord, MissingGpibLibraryIsAnInitialisationFault)
     };
     EXPECT_FALSE(start(0, "5", 0, std::make_unique<MissingLibrary>()));
     EXPECT_TRUE(debugLog().startsWith(
-        "\"Initialization Error:\r\nError Description: libgpib.so.0: cannot open shared object file\r\n"));
+        "\"Initialization Error:\r\nError Description: libgpib.so.0: cannot open shared object file"
+        " (the GPIB driver is missing)\r\n"));
     EXPECT_EQ(context.state.BusCode, 5);
+    EXPECT_EQ(link->health().reason, "the GPIB driver is missing");
 }
 
 TEST_F(FaultRecord, UnwritableRecordFileNeverStopsTheLink)

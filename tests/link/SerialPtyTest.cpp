@@ -116,6 +116,17 @@ TEST_F(SerialPty, UnmappedMissingPortIsAnInitialisationFault)
     QFile log(context.paths.debugLogFile());
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_TRUE(log.readAll().startsWith("\"Initialization Error:\r\nError Description: "));
+    EXPECT_EQ(link.health().reason, "serial port /dev/ttyS98 is missing");
+}
+
+TEST_F(SerialPty, APortAnotherProgramHoldsIsBusy)
+{
+    QSerialPort other;
+    other.setPortName(pty.first());
+    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+    context.state.BusCode = 1;
+    EXPECT_FALSE(link.InitComm());
+    EXPECT_EQ(link.health().reason, "serial port " + pty.first() + " is busy");
 }
 
 } // namespace

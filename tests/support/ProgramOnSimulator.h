@@ -38,6 +38,8 @@ public:
     Application& app() { return *app_; }
     SteadyClock& clock() { return clock_; }
     ScriptedPrompts& prompts() { return prompts_; }
+    // The simulator the program talks to; a test may stop it under the program.
+    SimProcess& sim() { return sim_; }
 
 private:
     SimProcess sim_;

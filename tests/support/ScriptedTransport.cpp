@@ -69,6 +69,10 @@ public:
         if (device_.connected())
             device_.takeArrived();
     }
+    std::optional<LinkFault> failure() const override
+    {
+        return device_.socketActive_ ? std::nullopt : device_.connectionFailure_;
+    }
 
 private:
     ScriptedTransport& device_;
@@ -162,10 +166,22 @@ void ScriptedTransport::close(Channel channel)
     record(WireEvent{WireEvent::Kind::Close, channel, 0, {}, 0, 0, {}});
 }
 
+void ScriptedTransport::failConnections(LinkFault why)
+{
+    connectionFailure_ = std::move(why);
+    socketActive_ = false;
+}
+
+void ScriptedTransport::acceptConnections()
+{
+    connectionFailure_.reset();
+    connectDelay_ = 0.0;
+}
+
 void ScriptedTransport::connect(const QString& host, int port)
 {
     throwIfScripted(openFault_);
-    socketActive_ = true;
+    socketActive_ = !connectionFailure_;
     willConnect_ = connectDelay_.has_value();
     connectedAt_ = clock_.now() + connectDelay_.value_or(0);
     record(WireEvent{WireEvent::Kind::Connect, Channel::Socket, 0, {}, port, 0, host});

@@ -69,6 +69,10 @@ public:
     // The socket connects this long after connectToHost (default at once).
     void connectAfter(double seconds) { connectDelay_ = seconds; }
     void refuseConnections() { connectDelay_.reset(); }
+    // The connection breaks now and every later connect fails at once, with why as
+    // the socket's failure, until acceptConnections.
+    void failConnections(LinkFault why);
+    void acceptConnections();
 
     // The next open or connect, write, or read throws fault.
     void failNextOpen(LinkFault fault) { openFault_ = std::move(fault); }
@@ -122,6 +126,7 @@ private:
     std::optional<LinkFault> openFault_;
     std::optional<LinkFault> writeFault_;
     std::optional<LinkFault> readFault_;
+    std::optional<LinkFault> connectionFailure_;
     std::function<void(const QByteArray&)> onWrite_;
 };
 
