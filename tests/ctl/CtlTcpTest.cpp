@@ -67,7 +67,7 @@ TEST_F(CtlTcp, ShellReportsAQueryWithoutAnAnswerAndCarriesOn)
 {
     QFile plan(folder.filePath("drop.plan"));
     ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
-    plan.write("drop at 2\n");
+    plan.write("drop at 3\n"); // the first reply is the ratings read
     plan.close();
     SimProcess dropping({"--fault-plan", plan.fileName()});
     ASSERT_TRUE(dropping.isReady()) << dropping.errorText().toStdString();

@@ -359,6 +359,12 @@ QByteArray TrendWindow::plotPicture(bool svg)
 
 void TrendWindow::save(const QString& path, const QByteArray& bytes, const QString& what)
 {
+    // The file dialog leaves the overwrite question to the program.
+    if (QFileInfo::exists(path)
+        && context_.prompts.message(QStringLiteral("File exists, are you sure you wish to overwrite it?"),
+                                    ApplicationTitle, PromptButtons::OkCancel)
+               != PromptAnswer::Ok)
+        return;
     QString reason = bytes.isEmpty() ? QStringLiteral("Nothing could be drawn.") : ReplaceFile(path, bytes);
     if (!reason.isEmpty())
         context_.prompts.message(QStringLiteral("The %1 could not be saved to %2.\r\n%3").arg(what, path, reason),

@@ -201,6 +201,28 @@ TEST_F(TrendWindowTest, ExportsDataAndPicturesAndReportsAFailedWrite)
     EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Critical);
 }
 
+TEST_F(TrendWindowTest, AnExistingExportFileIsReplacedOnlyWhenTheUserSaysSo)
+{
+    feedRun();
+    const QString path = dir.filePath("run.csv");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("kept");
+    old.close();
+    prompts.files = {path, path};
+    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
+
+    window.exportCsv();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "kept");
+    old.close();
+    window.exportCsv();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(old.readLine().startsWith("time,"));
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].text, "File exists, are you sure you wish to overwrite it?");
+}
+
 namespace {
 class PanelTrend : public FrontPanelFixture {};
 } // namespace
