@@ -1,9 +1,10 @@
 #include "Paths.h"
 
+#include "PerUserFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace dalto {
 
@@ -36,8 +37,7 @@ bool writableInPlace(const QString& file)
 // program folder is read-only.
 QString perUserCopy(const QString& shipped)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/dalto-panel");
+    const QString folder = PerUserSettingsFolder();
     const QString copy = folder + QLatin1Char('/') + ConfigName;
     if (!QFileInfo::exists(copy)) {
         QDir().mkpath(folder);

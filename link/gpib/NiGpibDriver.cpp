@@ -1,26 +1,34 @@
 #include "NiGpibDriver.h"
 
+#include "DefaultGpibLibraries.h"
 #include "GpibCodes.h"
 
 #include <QStringList>
 
 namespace dalto {
 
-NiGpibDriver::NiGpibDriver() : library_(libraryName())
+NiGpibDriver::NiGpibDriver()
 {
     load();
 }
 
-QString NiGpibDriver::libraryName()
+QStringList NiGpibDriver::libraryNames()
 {
     const QString configured = qEnvironmentVariable("DALTO_GPIB_LIBRARY");
-    return configured.isEmpty() ? QStringLiteral("libgpib.so.0") : configured;
+    return configured.isEmpty() ? DefaultGpibLibraries() : QStringList{configured};
 }
 
 void NiGpibDriver::load()
 {
-    if (!library_.load()) {
-        loadError_ = library_.errorString();
+    QStringList errors;
+    for (const QString& name : libraryNames()) {
+        library_.setFileName(name);
+        if (library_.load())
+            break;
+        errors << library_.errorString();
+    }
+    if (!library_.isLoaded()) {
+        loadError_ = errors.join(QStringLiteral("; "));
         return;
     }
     QStringList missing;

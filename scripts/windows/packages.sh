@@ -3,6 +3,6 @@
 DALTO_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   binutils-mingw-w64-x86-64
-  qt6-base-dev-tools
+  qt6-base-dev-tools googletest
   xz-utils patch
 )

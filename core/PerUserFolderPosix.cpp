@@ -1,0 +1,13 @@
+#include "PerUserFolder.h"
+
+#include <QStandardPaths>
+
+namespace dalto {
+
+QString PerUserSettingsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/dalto-panel");
+}
+
+} // namespace dalto
