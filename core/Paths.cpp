@@ -1,6 +1,6 @@
 #include "Paths.h"
 
-#include "PerUserFolder.h"
+#include "PlatformConventions.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "PerUserFolder.h"
+#include "PlatformConventions.h"
 
 #include <QDir>
 
@@ -11,6 +11,17 @@ QString PerUserSettingsFolder()
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/AppData/Roaming");
     return base + QStringLiteral("/Dalto Panel");
+}
+
+QString DefaultSerialPortPath(int portNumber)
+{
+    return QStringLiteral("COM%1").arg(portNumber);
+}
+
+QString PickedPath(const QString& chosen)
+{
+    // Windows file names ignore case: the lower-cased path names the same file.
+    return chosen.toLower();
 }
 
 } // namespace dalto
