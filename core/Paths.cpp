@@ -30,7 +30,7 @@ ProgramFolder programFolderFor(const QString& executableFolder)
 bool writableInPlace(const QString& file)
 {
     const QFileInfo info(file);
-    return QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable());
+    return CanCreateFilesIn(info.absolutePath()) && (!info.exists() || info.isWritable());
 }
 
 // A per-user copy seeded from the program folder's file, for installs where the

@@ -1,6 +1,7 @@
 #pragma once
 // What this platform's users expect where Linux and Windows differ: where a
-// user's settings live, what a serial port number names, how a picked path reads.
+// user's settings live, what a serial port number names, how a picked path reads,
+// whether a folder takes new files.
 
 #include <QString>
 
@@ -15,5 +16,8 @@ QString DefaultSerialPortPath(int portNumber);
 
 // A path the user picked in a file dialog, as the program goes on to use it.
 QString PickedPath(const QString& chosen);
+
+// Whether this user may create (and so replace) files in folder.
+bool CanCreateFilesIn(const QString& folder);
 
 } // namespace dalto

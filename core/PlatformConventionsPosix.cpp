@@ -1,5 +1,6 @@
 #include "PlatformConventions.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace dalto {
@@ -19,6 +20,11 @@ QString PickedPath(const QString& chosen)
 {
     // Lower-casing a path on a case-sensitive file system would name another file.
     return chosen;
+}
+
+bool CanCreateFilesIn(const QString& folder)
+{
+    return QFileInfo(folder).isWritable();
 }
 
 } // namespace dalto

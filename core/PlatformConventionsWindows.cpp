@@ -1,6 +1,7 @@
 #include "PlatformConventions.h"
 
 #include <QDir>
+#include <QTemporaryFile>
 
 namespace dalto {
 
@@ -22,6 +23,15 @@ QString PickedPath(const QString& chosen)
 {
     // Windows file names ignore case: the lower-cased path names the same file.
     return chosen.toLower();
+}
+
+// Windows reports a folder writable by its read-only attribute alone; whether
+// its access rights let this user in (not so under Program Files) shows only
+// by trying.
+bool CanCreateFilesIn(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.dalto-write-probe-XXXXXX"));
+    return probe.open();
 }
 
 } // namespace dalto
