@@ -7,9 +7,13 @@
 
 namespace dalto {
 
-NiGpibDriver::NiGpibDriver()
+NiGpibDriver::NiGpibDriver() : NiGpibDriver(libraryNames())
 {
-    load();
+}
+
+NiGpibDriver::NiGpibDriver(const QStringList& candidates)
+{
+    load(candidates);
 }
 
 QStringList NiGpibDriver::libraryNames()
@@ -18,10 +22,10 @@ QStringList NiGpibDriver::libraryNames()
     return configured.isEmpty() ? DefaultGpibLibraries() : QStringList{configured};
 }
 
-void NiGpibDriver::load()
+void NiGpibDriver::load(const QStringList& candidates)
 {
     QStringList errors;
-    for (const QString& name : libraryNames()) {
+    for (const QString& name : candidates) {
         library_.setFileName(name);
         if (library_.load())
             break;

@@ -19,6 +19,8 @@ namespace dalto {
 class NiGpibDriver final : public GpibDriver {
 public:
     NiGpibDriver();
+    // Uses the first of candidates that loads.
+    explicit NiGpibDriver(const QStringList& candidates);
     // The library files the driver tries, in order; it uses the first that loads.
     static QStringList libraryNames();
 
@@ -52,7 +54,7 @@ private:
         long (*ThreadIbcntl)() = nullptr;
     };
 
-    void load();
+    void load(const QStringList& candidates);
     template <typename Function>
     void resolve(Function& entry, const char* name, QStringList& missing);
     // Passes the library's words for the call just made to the registered words
