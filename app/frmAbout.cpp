@@ -1,15 +1,14 @@
 #include "frmAbout.h"
 
 #include "ProgramPictures.h"
+#include "SystemInfoTool.h"
 #include "core/AppContext.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 
 namespace dalto {
 
@@ -95,24 +94,6 @@ void frmAbout::cmdSysInfo_Click()
     if (tool.isEmpty() || !QProcess::startDetached(tool, {}))
         context_.prompts.message(QStringLiteral("System Information Is Unavailable At This Time"),
                                  ApplicationTitle);
-}
-
-QString SystemInfoToolPath()
-{
-#ifdef Q_OS_WIN
-    const QSettings tools(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-                          QSettings::NativeFormat);
-    const QString path = tools.value(QStringLiteral("PATH")).toString();
-    if (!path.isEmpty())
-        return path;
-    const QSettings location(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location"),
-                             QSettings::NativeFormat);
-    const QString folder = location.value(QStringLiteral("MSINFO")).toString();
-    const QString candidate = folder + QStringLiteral("\\MSINFO32.EXE");
-    return !folder.isEmpty() && QFileInfo::exists(candidate) ? candidate : QString();
-#else
-    return {};
-#endif
 }
 
 } // namespace dalto

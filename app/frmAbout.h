@@ -43,7 +43,4 @@ private:
     AppContext& context_;
 };
 
-// Where the system-information tool is installed; empty where there is none.
-QString SystemInfoToolPath();
-
 } // namespace dalto

@@ -20,7 +20,11 @@ install(FILES
   resources/name.gif
   DESTINATION ${CMAKE_INSTALL_DATADIR}/dalto-panel)
 
-add_subdirectory(desktop)
+# The menu entry, the theme icons (made by running a program of this build)
+# and the manual pages belong to a Linux desktop.
+if(NOT WIN32)
+  add_subdirectory(desktop)
 
-file(GLOB DALTO_MAN_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/man/*.1)
-install(FILES ${DALTO_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  file(GLOB DALTO_MAN_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/man/*.1)
+  install(FILES ${DALTO_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()

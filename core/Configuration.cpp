@@ -1,6 +1,7 @@
 #include "Configuration.h"
 
 #include "LegacyNumbers.h"
+#include "PlatformConventions.h"
 #include "ProfileFile.h"
 #include "Prompts.h"
 
@@ -87,13 +88,7 @@ QString SerialPortPath(const QString& iniPath, int portNumber)
         return {};
     const QString configured = ProfileFile(iniPath).readString(QStringLiteral("Serial_Ports"),
                                                                QStringLiteral("Port%1").arg(portNumber));
-    if (!configured.isEmpty())
-        return configured;
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(portNumber);
-#else
-    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
-#endif
+    return configured.isEmpty() ? DefaultSerialPortPath(portNumber) : configured;
 }
 
 } // namespace dalto

@@ -1,9 +1,10 @@
 #include "Paths.h"
 
+#include "PlatformConventions.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace dalto {
 
@@ -29,15 +30,14 @@ ProgramFolder programFolderFor(const QString& executableFolder)
 bool writableInPlace(const QString& file)
 {
     const QFileInfo info(file);
-    return QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable());
+    return CanCreateFilesIn(info.absolutePath()) && (!info.exists() || info.isWritable());
 }
 
 // A per-user copy seeded from the program folder's file, for installs where the
 // program folder is read-only.
 QString perUserCopy(const QString& shipped)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/dalto-panel");
+    const QString folder = PerUserSettingsFolder();
     const QString copy = folder + QLatin1Char('/') + ConfigName;
     if (!QFileInfo::exists(copy)) {
         QDir().mkpath(folder);

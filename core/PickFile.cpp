@@ -1,5 +1,6 @@
 #include "PickFile.h"
 
+#include "PlatformConventions.h"
 #include "Prompts.h"
 
 namespace dalto {
@@ -13,13 +14,7 @@ QString PickFile(Prompts& prompts, const QString& title, const QString& folder,
     request.filter = description + QStringLiteral(" (") + pattern + QStringLiteral(")|") + pattern
         + QStringLiteral("|All Files (*.*)|*.*");
     request.open = mode == QStringLiteral("open");
-    const QString chosen = prompts.pickFile(request);
-#ifdef Q_OS_WIN
-    return chosen.toLower();
-#else
-    // Lower-casing a path on a case-sensitive file system would name another file.
-    return chosen;
-#endif
+    return PickedPath(prompts.pickFile(request));
 }
 
 } // namespace dalto

@@ -1,10 +1,10 @@
 #include "Clock.h"
+#include "MillisecondSleep.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <chrono>
-#include <thread>
 
 namespace dalto {
 
@@ -31,7 +31,7 @@ void SteadyClock::pump(int maxWaitMs)
 void SteadyClock::delay(int ms)
 {
     if (ms > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        SleepMilliseconds(ms);
 }
 
 } // namespace dalto

@@ -1,7 +1,7 @@
 #pragma once
-// The lines of an interactive session: with line editing and a history kept
-// across sessions (libedit) when standard input is a terminal, plain lines from
-// standard input otherwise (a script or a pipe).
+// The lines of an interactive session. Where libedit is there (not on Windows)
+// a terminal gets line editing and a history kept across sessions; otherwise,
+// and always for a script or a pipe, plain lines from standard input.
 
 #include <QString>
 #include <optional>
@@ -24,5 +24,14 @@ private:
     bool interactive_;
     std::string historyFile_;
 };
+
+// Shown before each line read from a terminal.
+inline constexpr const char* LinePrompt = "daltoctl> ";
+
+// One line of standard input without its end; nothing at the end of input.
+std::optional<QString> ReadStandardInputLine();
+
+// Whether standard input is a terminal.
+bool StandardInputIsTerminal();
 
 } // namespace dalto::ctl

@@ -1,5 +1,6 @@
 #include "SerialPortHint.h"
 
+#include "SerialPortName.h"
 #include "core/Configuration.h"
 
 #include <QSerialPortInfo>
@@ -41,7 +42,7 @@ QStringList PresentSerialPorts()
 {
     QStringList paths;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        paths << info.systemLocation();
+        paths << SettingsNameOf(info);
     return paths;
 }
 

@@ -4,6 +4,7 @@
 #include "DialogIcon.h"
 #include "Named.h"
 #include "NetworkFields.h"
+#include "NetworkNameCache.h"
 #include "PlainLabel.h"
 #include "core/Configuration.h"
 #include "core/LegacyNumbers.h"
@@ -217,8 +218,7 @@ void frmChangeTCPIP::cmdOK_Click()
         TellDevice(link_, command(QStringLiteral("GATE"), txtGateway->text()));
     }
     link_.WriteDevice(status::Restart, true);
-    // On Windows the NetBIOS name cache would be flushed here so the new name is
-    // looked up afresh; this resolver keeps no such cache, so nothing is cleared.
+    ClearNetworkNameCache();
     result_ = true;
     hide();
 }

@@ -1,9 +1,9 @@
 #pragma once
-// Ends the event loop cleanly on SIGINT and SIGTERM: the signal handler only
-// writes a byte to a socket pair, the event loop reads it and quits.
+// Ends the event loop cleanly when the simulator is asked to stop: SIGINT and
+// SIGTERM on Linux, Ctrl+C, Ctrl+Break and closing the console on Windows. The
+// handler does no more than post the request to the event loop.
 
 #include <QObject>
-#include <QSocketNotifier>
 #include <memory>
 
 namespace dalto::sim {
@@ -20,12 +20,8 @@ signals:
     void shutdownRequested();
 
 private:
-    static void handle(int signal);
-    void readSignal();
-
-    static int writeFd_;
-    int fds_[2] = {-1, -1};
-    std::unique_ptr<QSocketNotifier> notifier_;
+    struct Handler;
+    std::unique_ptr<Handler> handler_;
 };
 
 } // namespace dalto::sim

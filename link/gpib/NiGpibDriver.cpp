@@ -1,26 +1,38 @@
 #include "NiGpibDriver.h"
 
+#include "DefaultGpibLibraries.h"
 #include "GpibCodes.h"
 
 #include <QStringList>
 
 namespace dalto {
 
-NiGpibDriver::NiGpibDriver() : library_(libraryName())
+NiGpibDriver::NiGpibDriver() : NiGpibDriver(libraryNames())
 {
-    load();
 }
 
-QString NiGpibDriver::libraryName()
+NiGpibDriver::NiGpibDriver(const QStringList& candidates)
+{
+    load(candidates);
+}
+
+QStringList NiGpibDriver::libraryNames()
 {
     const QString configured = qEnvironmentVariable("DALTO_GPIB_LIBRARY");
-    return configured.isEmpty() ? QStringLiteral("libgpib.so.0") : configured;
+    return configured.isEmpty() ? DefaultGpibLibraries() : QStringList{configured};
 }
 
-void NiGpibDriver::load()
+void NiGpibDriver::load(const QStringList& candidates)
 {
-    if (!library_.load()) {
-        loadError_ = library_.errorString();
+    QStringList errors;
+    for (const QString& name : candidates) {
+        library_.setFileName(name);
+        if (library_.load())
+            break;
+        errors << library_.errorString();
+    }
+    if (!library_.isLoaded()) {
+        loadError_ = errors.join(QStringLiteral("; "));
         return;
     }
     QStringList missing;

@@ -1,7 +1,8 @@
 #pragma once
 // The GPIB driver over an NI-488.2-compatible library loaded at run time
-// (linux-gpib's libgpib.so.0 unless DALTO_GPIB_LIBRARY names another file), so
-// that the program builds and runs on machines without it.
+// (linux-gpib's libgpib.so.0; NI's ni4882.dll, else gpib-32.dll, on Windows;
+// DALTO_GPIB_LIBRARY names another file), so that the program builds and runs
+// on machines without it.
 //
 // linux-gpib keeps its status words per thread behind ThreadIbsta, ThreadIberr
 // and ThreadIbcntl instead of writing to registered variables; the driver reads
@@ -11,14 +12,17 @@
 #include "GpibWordsRegistration.h"
 
 #include <QLibrary>
+#include <QStringList>
 
 namespace dalto {
 
 class NiGpibDriver final : public GpibDriver {
 public:
     NiGpibDriver();
-    // The library file the driver loads.
-    static QString libraryName();
+    // Uses the first of candidates that loads.
+    explicit NiGpibDriver(const QStringList& candidates);
+    // The library files the driver tries, in order; it uses the first that loads.
+    static QStringList libraryNames();
 
     bool available() const override;
     QString loadError() const override;
@@ -50,7 +54,7 @@ private:
         long (*ThreadIbcntl)() = nullptr;
     };
 
-    void load();
+    void load(const QStringList& candidates);
     template <typename Function>
     void resolve(Function& entry, const char* name, QStringList& missing);
     // Passes the library's words for the call just made to the registered words

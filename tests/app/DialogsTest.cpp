@@ -1,8 +1,9 @@
 // The value prompt and the About box.
 
 #include "ScriptedPrompts.h"
-#include "app/frmAbout.h"
 #include "app/QtPrompts.h"
+#include "app/SystemInfoTool.h"
+#include "app/frmAbout.h"
 #include "app/frmInput.h"
 #include "FakeClock.h"
 #include "core/AppContext.h"

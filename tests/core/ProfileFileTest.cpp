@@ -6,8 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 using namespace dalto;
 using namespace dalto::testing;
@@ -80,6 +82,7 @@ TEST_F(ProfileFileTest, WriteChangesOneKeyAndKeepsCommentsOrderAndTheRest)
     EXPECT_EQ(ProfileFile(fresh).readString("DEBUG", "TYPE"), "owl_mango");
 }
 
+#ifdef Q_OS_UNIX
 TEST_F(ProfileFileTest, FailedWriteOnAFullDiskIsReportedAndKeepsTheOldFile)
 {
     // Files this process writes are capped at 16 bytes: the same failure as a full disk.
@@ -98,6 +101,7 @@ TEST_F(ProfileFileTest, FailedWriteOnAFullDiskIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(readText(path), Sample);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Dalto_Panel.ini"}) << "no temporary file left";
 }
+#endif
 
 TEST_F(ProfileFileTest, APathNamingAFolderCanNeitherBeReadNorReplaced)
 {

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QString>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace dalto::testing {
 
@@ -25,7 +27,11 @@ inline QByteArray readText(const QString& path)
 // Permission bits do not stop the superuser, so tests of write protection skip then.
 inline bool runningAsSuperuser()
 {
+#ifdef Q_OS_UNIX
     return geteuid() == 0;
+#else
+    return false;
+#endif
 }
 
 } // namespace dalto::testing

@@ -5,7 +5,9 @@
 #include "ctl/FlashProgress.h"
 #include "ctl/NameSuggestion.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -63,9 +65,8 @@ TEST(NameSuggestion, PrefixesAndSmallSlipsFindTheMeantNameOthersNothing)
 
 QString progressText(bool terminal)
 {
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
+    QTemporaryDir dir;
+    std::FILE* out = std::fopen(QFile::encodeName(dir.filePath("progress.txt")).constData(), "w+b");
     {
         FlashProgress progress(out, terminal);
         progress.showStatus(firmware::LoaderStatus::Blank);
@@ -78,10 +79,12 @@ QString progressText(bool terminal)
         progress.transferEnded();
         EXPECT_EQ(progress.ending(), firmware::LoaderStatus::Finished);
     }
+    QByteArray written;
+    std::rewind(out);
+    for (int c; (c = std::fgetc(out)) != EOF;)
+        written.append(char(c));
     std::fclose(out);
-    const QString text = QString::fromLatin1(buffer, qsizetype(size));
-    std::free(buffer);
-    return text;
+    return QString::fromLatin1(written);
 }
 
 TEST(FlashProgress, PlainLinesEveryTenthOrOneBarRedrawnInPlace)

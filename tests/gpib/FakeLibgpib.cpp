@@ -1,4 +1,4 @@
-// A stand-in for linux-gpib's libgpib.so.0 with the same C entry points: it
+// A stand-in for linux-gpib's libgpib.so.0 (or a Windows NI-488.2 DLL) with the same C entry points: it
 // records the last call with its arguments and keeps per-thread status words the
 // test chooses. Built as a loadable module; with FAKE_LIBGPIB_WITHOUT_FINDLSTN it
 // lacks one entry point, as an incompatible library would.
@@ -7,7 +7,11 @@
 #include <cstring>
 #include <string>
 
+#ifdef _WIN32
+#define EXPORTED extern "C" __declspec(dllexport)
+#else
 #define EXPORTED extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace {
 thread_local int status = 0;

@@ -55,6 +55,17 @@ TEST(NiGpibDriverTest, LibraryWithoutAnEntryPointIsRefusedByName)
     EXPECT_FALSE(driver.loadError().contains(QStringLiteral("ibrd")));
 }
 
+TEST(NiGpibDriverTest, TheFirstLibraryThatLoadsServesAndEveryMissingOneIsNamed)
+{
+    NiGpibDriver fallback({QStringLiteral("/nonexistent/ni4882-missing.dll"), QStringLiteral(FAKE_LIBGPIB)});
+    EXPECT_TRUE(fallback.available()) << fallback.loadError().toStdString();
+
+    NiGpibDriver none({QStringLiteral("/nonexistent/ni4882-missing.dll"), QStringLiteral("/nonexistent/gpib-32-missing.dll")});
+    EXPECT_FALSE(none.available());
+    EXPECT_TRUE(none.loadError().contains(QStringLiteral("ni4882-missing"))) << none.loadError().toStdString();
+    EXPECT_TRUE(none.loadError().contains(QStringLiteral("gpib-32-missing"))) << none.loadError().toStdString();
+}
+
 class NiGpibDriverOnLibraryTest : public ::testing::Test {
 protected:
     NiGpibDriverOnLibraryTest()

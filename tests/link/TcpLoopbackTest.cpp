@@ -12,8 +12,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_LINUX
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
+#endif
 
 namespace dalto::testing {
 namespace {
@@ -105,6 +107,8 @@ TEST_F(TcpLoopback, SilentPeerTimesOut)
     EXPECT_EQ(context.state.BusCode, 2);
 }
 
+// The system's send queue is read the Linux way.
+#ifdef Q_OS_LINUX
 TEST_F(TcpLoopback, FlushInputDropsWhatTheSystemHoldsAsWell)
 {
     // A first exchange makes sure that the peer has taken the connection.
@@ -129,6 +133,7 @@ TEST_F(TcpLoopback, FlushInputDropsWhatTheSystemHoldsAsWell)
     EXPECT_EQ(link.ReadDevice(reply, 5, false), 4);
     EXPECT_EQ(reply, "=B\r\n");
 }
+#endif
 
 } // namespace
 } // namespace dalto::testing

@@ -1,11 +1,12 @@
 #include "support/SimProcess.h"
 
+#include "support/StopSignal.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <sys/types.h>
 
 namespace dalto::testing {
 
@@ -25,6 +26,7 @@ SimProcess::SimProcess(const QStringList& arguments)
         all << QStringLiteral("--tcp") << QStringLiteral("127.0.0.1:0");
     process_.setProgram(executable());
     process_.setArguments(all);
+    PrepareForStopSignal(process_);
     process_.start();
     if (!process_.waitForStarted(StartTimeoutMs)) {
         error_ = QStringLiteral("cannot start %1: %2").arg(executable(), process_.errorString());
@@ -65,7 +67,7 @@ bool SimProcess::isReady() const
 std::optional<int> SimProcess::stop(int signal)
 {
     if (process_.state() != QProcess::NotRunning) {
-        ::kill(static_cast<pid_t>(process_.processId()), signal);
+        SendStopSignal(process_, signal);
         if (!process_.waitForFinished(StopTimeoutMs)) {
             process_.kill();
             process_.waitForFinished(StopTimeoutMs);
