@@ -52,8 +52,8 @@ tavKnob::tavKnob(QWidget* parent)
     , pctBack(new QWidget(this))
     , m_scale(std::make_unique<dialix::TwipsScale>(dialix::TwipsScale::ofScreen(screen())))
     , m_motion(std::make_unique<dialix::KnobMotion>())
-    , m_messageBox([this](const QString& text, const QString& title) { showMessage(this, text, title); })
     , m_wheelRest(new QTimer(this))
+    , m_messageBox([this](const QString& text, const QString& title) { showMessage(this, text, title); })
 {
     m_wheelRest->setSingleShot(true);
     m_wheelRest->setInterval(kWheelRestMs);

@@ -45,6 +45,7 @@ TEST_F(PanelPlacementTest, APanelOpensWhereTheOneBeforeItWasAndKeepsToTheScreen)
     current()->findChild<QAction*>(QStringLiteral("mnuCommand"))->trigger();
     const QRect next = current()->frameGeometry();
     EXPECT_EQ(next.right(), next.width() <= screen.width() ? screen.right() : screen.left() + next.width() - 1);
-    if (next.height() <= screen.height())
+    if (next.height() <= screen.height()) {
         EXPECT_EQ(next.bottom(), screen.bottom());
+    }
 }

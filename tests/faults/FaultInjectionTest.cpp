@@ -91,10 +91,12 @@ TEST_P(CommandPanelFaults, GetEndsInTheLinksFallBack)
     EXPECT_LT(ms, GenerousMs);
     EXPECT_EQ(supply.prompts().messageTexts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
     EXPECT_EQ(supply.app().state().BusCode, c.message.isEmpty() ? bus : 5);
-    if (c.bus == Bus::Tcp && !c.message.isEmpty() && !c.breaksConnection)
+    if (c.bus == Bus::Tcp && !c.message.isEmpty() && !c.breaksConnection) {
         EXPECT_GT(counter.turns, 0) << "the TCP read lets events run while it waits";
-    if (c.breaksConnection)
+    }
+    if (c.breaksConnection) {
         EXPECT_TRUE(supply.debugLog().contains("closed the connection")) << supply.debugLog().toStdString();
+    }
     else
         EXPECT_TRUE(supply.debugLog().isEmpty()) << "a time-out is no link fault";
     // Simulated mode answers at once.
