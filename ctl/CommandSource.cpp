@@ -1,5 +1,6 @@
 #include "CommandSource.h"
 
+#include "protocol/CommandUnits.h"
 #include "protocol/StatusProtocol.h"
 
 #include <QRegularExpression>
@@ -8,30 +9,6 @@
 #include <iostream>
 
 namespace dalto::ctl {
-
-namespace {
-
-// The commands of one line: split at ";" outside quoted strings, which may
-// hold a ";" of their own.
-QStringList scpiUnits(const QString& line)
-{
-    QStringList units(QString{});
-    QChar quote;
-    for (const QChar c : line) {
-        if (quote.isNull() && c == QLatin1Char(';')) {
-            units << QString();
-            continue;
-        }
-        if (c == quote)
-            quote = QChar();
-        else if (quote.isNull() && (c == QLatin1Char('"') || c == QLatin1Char('\'')))
-            quote = c;
-        units.last() += c;
-    }
-    return units;
-}
-
-} // namespace
 
 bool ReadsStandardInput(const std::vector<std::string>& arguments)
 {
@@ -66,7 +43,7 @@ bool ExpectsReply(const QString& command)
     // A line may hold several SCPI commands separated by ";"; the device answers
     // it when one of them is a query.
     static const QRegularExpression whitespace(QStringLiteral("\\s"));
-    const QStringList units = scpiUnits(line);
+    const QStringList units = CommandUnits(line);
     return std::any_of(units.begin(), units.end(), [](const QString& unit) {
         return unit.trimmed().section(whitespace, 0, 0).contains(QLatin1Char('?'));
     });

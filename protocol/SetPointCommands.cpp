@@ -1,5 +1,6 @@
 #include "SetPointCommands.h"
 
+#include "CommandUnits.h"
 #include "core/SharedState.h"
 
 #include <QRegularExpression>
@@ -60,29 +61,6 @@ std::optional<SetPointKind> kindOf(std::vector<Node> nodes)
     return std::nullopt;
 }
 
-// The commands of a line, split at ";" outside quoted strings.
-QStringList unitsOf(const QString& line)
-{
-    QStringList units;
-    QString current;
-    QChar quote;
-    for (const QChar c : line) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            quote = c;
-        } else if (c == QLatin1Char(';')) {
-            units << current;
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    units << current;
-    return units;
-}
-
 // A number with an optional unit and multiplier; MAX as the rating.
 std::optional<double> valueOf(const QString& argument, float rating)
 {
@@ -115,7 +93,7 @@ std::vector<SetPointSetting> SetPointsInCommand(const QString& line, const Suppl
 {
     std::vector<SetPointSetting> settings;
     std::vector<Node> prefix; // the path a relative command continues
-    for (const QString& unit : unitsOf(line)) {
+    for (const QString& unit : CommandUnits(line)) {
         const QString text = unit.trimmed();
         if (text.isEmpty() || text.startsWith(QLatin1Char('*')))
             continue;
